@@ -1,0 +1,43 @@
+#pragma once
+// The failure report: every file operation, number read and real-arithmetic
+// fault ends the program here, with a report on standard error and status 217.
+#include <string>
+
+namespace common {
+
+inline constexpr int FAILURE_EXIT_STATUS = 217;
+
+// I/O error codes of the report's message table.
+enum IoError : int {
+  IO_FILE_NOT_FOUND = 2,
+  IO_INVALID_FILENAME = 3,
+  IO_TOO_MANY_OPEN_FILES = 4,
+  IO_ACCESS_DENIED = 5,
+  IO_DISK_FULL = 101,
+  IO_FILE_NOT_OPEN = 103,
+  IO_NOT_OPEN_FOR_INPUT = 104,
+  IO_NOT_OPEN_FOR_OUTPUT = 105,
+  IO_INVALID_INPUT = 106,
+};
+
+// "File not found", ..., or "Unknown Run-Time error : 0nn" for other codes.
+std::string io_error_message(int code);
+
+// Maps an errno value of a failed open/read/write/close to the table's code.
+int io_error_from_errno(int err);
+
+// Writes "An unhandled exception occurred at $<16 hex>:", "<class>: <message>",
+// the call-trace lines and an empty line to standard error, after flushing
+// every open text output, then exits with status 217.
+[[noreturn]] void fail_report(const std::string& error_class, const std::string& message);
+
+[[noreturn]] void fail_io(int code);         // EInOutError
+[[noreturn]] void fail_invalid_op();         // EInvalidOp: Invalid floating point operation
+[[noreturn]] void fail_zero_divide();        // EZeroDivide: Floating point division by zero
+[[noreturn]] void fail_overflow();           // EOverflow: Floating point overflow
+[[noreturn]] void fail_process(int os_error);  // EProcess: Failed to execute  : <code>
+
+// An orderly stop: flushes and closes every open text output, then exits.
+[[noreturn]] void stop_program(int exit_code);
+
+}  // namespace common

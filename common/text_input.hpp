@@ -1,0 +1,56 @@
+#pragma once
+// A text input: a file opened for reading, standard input, or text in memory,
+// read by the programs' token and line rules. Code 26 marks the end of data;
+// CR and LF end lines. Every failure goes to the failure report.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace common {
+
+class TextInput {
+ public:
+  // Opens a file for reading; a missing file is "File not found" (status 217).
+  static TextInput open_file(const std::string& path);
+  // Standard input, read as the user types it (never ahead of a line end).
+  static TextInput& standard_input();
+  // Text held in memory, for tests and fuzzing.
+  static TextInput from_string(std::string data);
+
+  TextInput(TextInput&&) noexcept;
+  TextInput& operator=(TextInput&&) noexcept;
+  TextInput(const TextInput&) = delete;
+  TextInput& operator=(const TextInput&) = delete;
+  ~TextInput();
+
+  // Skips white space (codes <= 32), then converts one token by the real
+  // syntax. Passing white space into the end of the data gives 0.0; nothing
+  // left at all, or a bad token, is "Invalid input".
+  double read_real();
+  // As read_real with the integer syntax; at the end of the data it gives 0.
+  std::int32_t read_integer();
+  // The text up to the next CR, LF or code 26; the line end stays unread.
+  std::string read_string();
+  // As read_string, at most n bytes.
+  std::string read_string_bounded(std::size_t n);
+  // One byte, line ends and code 26 included; at the end of the data: 26.
+  char read_char();
+  // Passes the next line end (LF, CR, or CR LF); stops in front of code 26.
+  void skip_line();
+  // True when no byte is left or code 26 is next.
+  bool at_eof();
+  // LINE: the rest of the line up to and including LF, every CR dropped.
+  std::string line();
+  void close();
+
+  // The token reads, exposed for tests: the token after the white-space skip.
+  struct Impl;
+
+ private:
+  explicit TextInput(std::unique_ptr<Impl> impl);
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace common

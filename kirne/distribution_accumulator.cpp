@@ -1,0 +1,7 @@
+#include "kirne/distribution_accumulator.hpp"
+
+namespace kirne {
+
+void prdf_calc(RunState&) {}
+
+}  // namespace kirne
