@@ -1,0 +1,86 @@
+#include "feff_input.hpp"
+
+#include <cmath>
+
+#include "common/checked_real.hpp"
+#include "common/number_layout.hpp"
+#include "common/text_input.hpp"
+#include "common/text_output.hpp"
+
+namespace tolva64 {
+
+namespace {
+
+std::string coordinates_and_potential(const std::string& x, const std::string& y,
+                                      const std::string& z, int feff_potential) {
+  return " " + x + " " + y + " " + z + " " + common::integer_layout(feff_potential, 5);
+}
+
+// The lookup runs through the whole map: the last entry for the type index
+// gives the potential, and every entry for it counts as met. -1: no line.
+int feff_potential_of(double type, PotentialMap& map) {
+  int potential = -1;
+  for (int j = 1; j <= map.count; ++j) {
+    if (type == map.type_index[j]) {
+      potential = map.feff_potential[j];
+      map.unmet_mark[j] = -1;
+    }
+  }
+  return potential;
+}
+
+void copy_template(const std::string& template_path, common::TextOutput& out) {
+  common::TextInput in = common::TextInput::open_file(template_path);
+  while (!in.at_eof()) {
+    std::string line = in.read_string();
+    in.skip_line();
+    out.write(line).end_line();
+  }
+  in.close();
+}
+
+void write_atom_lines(const ClusterAtoms& atoms, PotentialMap& map, common::TextOutput& out) {
+  using common::checked_add;
+  using common::checked_mul;
+  for (int i = 1; i <= atoms.count; ++i) {
+    int potential = feff_potential_of(atoms.type[i], map);
+    if (potential < 0) continue;
+    double x = atoms.x[i];
+    double y = atoms.y[i];
+    double z = atoms.z[i];
+    double r2 = checked_add(checked_add(checked_mul(x, x), checked_mul(y, y)), checked_mul(z, z));
+    out.write(atom_line(x, y, z, potential, std::sqrt(r2))).end_line();
+  }
+}
+
+}  // namespace
+
+std::string atom_line(double x, double y, double z, int feff_potential, double distance) {
+  using common::fixed_layout;
+  return coordinates_and_potential(fixed_layout(x, 10, 5), fixed_layout(y, 10, 5),
+                                   fixed_layout(z, 10, 5), feff_potential) +
+         " " + fixed_layout(distance, 10, 5);
+}
+
+std::string dummy_atom_line(int feff_potential) {
+  float c = static_cast<float>(feff_potential) * 100.0f;
+  std::string field = common::fixed_layout_single(c, 10, 5);
+  return coordinates_and_potential(field, field, field, feff_potential) + "  Dummy atom";
+}
+
+void compose_feff_input(const std::string& cluster_path, const std::string& template_path,
+                        const std::string& input_path, PotentialMap& map, ClusterAtoms& atoms) {
+  read_cluster_atoms(cluster_path, atoms);
+  move_origin_to_absorber(map, atoms);
+  common::TextOutput out = common::TextOutput::create_file(input_path);
+  out.write(" TITLE  Result for FILENAME= ").write(cluster_path).end_line();
+  copy_template(template_path, out);
+  write_atom_lines(atoms, map, out);
+  for (int j = 1; j <= map.count; ++j) {
+    if (map.unmet_mark[j] == 1) out.write(dummy_atom_line(map.feff_potential[j])).end_line();
+  }
+  out.write(" END").end_line();
+  out.close();
+}
+
+}  // namespace tolva64

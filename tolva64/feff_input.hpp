@@ -1,0 +1,26 @@
+#pragma once
+// COMPOSEINP: writes FEFF's input for one cluster file.
+#include <string>
+
+#include "cluster_atoms.hpp"
+#include "potential_map.hpp"
+
+namespace tolva64 {
+
+// One atom line: x, y, z and the distance in the fixed layout 10.5, the FEFF
+// potential in the integer layout 5, a blank before each; wide values shift
+// the rest of the line.
+std::string atom_line(double x, double y, double z, int feff_potential, double distance);
+
+// The line that stands in for a potential no atom has carried yet: its
+// coordinates are 100 times the potential, in single precision.
+std::string dummy_atom_line(int feff_potential);
+
+// Reads the cluster file into `atoms`, then writes `input_path`: the title
+// line, the template copied line by line, one line per atom the map gives a
+// potential, the dummy-atom lines of the entries still unmet, and " END".
+// Marks every map entry whose type index occurs in the cluster as met.
+void compose_feff_input(const std::string& cluster_path, const std::string& template_path,
+                        const std::string& input_path, PotentialMap& map, ClusterAtoms& atoms);
+
+}  // namespace tolva64

@@ -1,0 +1,22 @@
+#include "file_publishing.hpp"
+
+#include <cerrno>
+#include <cstdio>
+
+#include "common/failure.hpp"
+
+namespace tolva64 {
+
+std::string temporary_name_for(const std::string& final_path) {
+  std::string::size_type slash = final_path.rfind('/');
+  std::string::size_type base = slash == std::string::npos ? 0 : slash + 1;
+  return final_path.substr(0, base) + "." + final_path.substr(base) + ".partial";
+}
+
+void publish_file(const std::string& temporary_path, const std::string& final_path) {
+  if (std::rename(temporary_path.c_str(), final_path.c_str()) != 0) {
+    common::fail_io(common::io_error_from_errno(errno));
+  }
+}
+
+}  // namespace tolva64

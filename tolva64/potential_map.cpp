@@ -1,0 +1,35 @@
+#include "potential_map.hpp"
+
+#include "common/text_input.hpp"
+
+namespace tolva64 {
+
+void read_potential_map(const std::string& path, PotentialMap& map) {
+  map.type_index.fill(0);
+  map.feff_potential.fill(0);
+  map.unmet_mark.fill(0);
+  map.count = 0;
+  common::TextInput in = common::TextInput::open_file(path);
+  while (!in.at_eof()) {
+    if (in.read_string_bounded(1) == " ") {
+      // The integer reads pass line ends, so a lone first integer takes its
+      // partner from the next line, as the map's users have always relied on.
+      std::int32_t type_index = in.read_integer();
+      std::int32_t feff_potential = in.read_integer();
+      in.skip_line();
+      if (map.count == PMAX) {
+        stop_on_file(path, "holds more than " + std::to_string(PMAX) + " potential entries!");
+      }
+      map.count += 1;
+      map.type_index[map.count] = type_index;
+      map.feff_potential[map.count] = feff_potential;
+      map.unmet_mark[map.count] = 1;
+    } else {
+      in.read_string_bounded(1);
+      in.skip_line();
+    }
+  }
+  in.close();
+}
+
+}  // namespace tolva64

@@ -1,0 +1,25 @@
+#pragma once
+// The potential map of pot.dat: which FEFF potential the atoms of each type
+// index get, and which entries no atom has carried yet in this run.
+#include <cstdint>
+#include <string>
+
+#include "common/bounded_table.hpp"
+#include "run_files.hpp"
+
+namespace tolva64 {
+
+struct PotentialMap {
+  int count = 0;                                            // NPOT
+  common::BoundedTable<std::int32_t> type_index{"POTN1", PMAX};      // POTN1
+  common::BoundedTable<std::int32_t> feff_potential{"POTN2", PMAX};  // POTN2
+  // 0: slot unused; 1: type not met yet in this run; -1: met. Never reset.
+  common::BoundedTable<std::int32_t> unmet_mark{"POTFL", PMAX};      // POTFL
+};
+
+// READPOT: clears the map and reads it from the file. Entry lines start with
+// a blank and hold two integers; every other line is passed over. More than
+// PMAX entry lines stop the run with a message and exit code 1.
+void read_potential_map(const std::string& path, PotentialMap& map);
+
+}  // namespace tolva64
