@@ -1,0 +1,22 @@
+#pragma once
+// From the name the user gave to the trajectory file that is opened.
+#include <string>
+
+#include "kirne/run_state.hpp"
+
+namespace kirne {
+
+struct ResolvedName {
+  std::string base;       // NAME: what the cluster file names grow from
+  std::string file_name;  // FILENAME: the file that is opened
+};
+
+// "md" and "md.xyz" open md.xyz with base md; "md.XYZ" opens md.XYZ with
+// base md; "md.Xyz" opens md.Xyz.xyz; "run.1.xyz" keeps base run.
+ResolvedName resolve_file_name(const std::string& name);
+
+// Sets NAME and FILENAME, stops with " No input data file: " when the
+// directory has no entry of that name, and opens the trajectory as FV.
+void open_trajectory(RunState& state);
+
+}  // namespace kirne

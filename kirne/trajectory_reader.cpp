@@ -1,0 +1,71 @@
+#include "kirne/trajectory_reader.hpp"
+
+#include <string>
+
+#include "common/failure.hpp"
+#include "common/number_layout.hpp"
+#include "common/text_output.hpp"
+#include "kirne/orderly_stop.hpp"
+
+namespace kirne {
+
+namespace {
+
+bool passed_in_front(int c) { return c == '+' || c == '-' || (c >= '0' && c <= '9'); }
+
+char upper(int c) { return char(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); }
+
+void require_atom_count(const RunState& state) {
+  if (state.NAT >= 0 && state.NAT <= NMAX) return;
+  stop_with_line(" Configuration " + std::to_string(state.NCL) + " of " + state.FILENAME +
+                 " has an atom count of " + std::to_string(state.NAT) + ", allowed are 0 to " +
+                 std::to_string(NMAX) + " !!!");
+}
+
+void echo_atom(RunState& state, std::int32_t i) {
+  std::string text = state.POT[i] + ' ' + common::scientific_layout(state.X[i], 18) + ' ' +
+                     common::scientific_layout(state.Y[i], 18) + ' ' +
+                     common::scientific_layout(state.Z[i], 18);
+  common::TextOutput::standard_output().write(text).end_line();
+  state.FVV->write(text).end_line();
+}
+
+}  // namespace
+
+Symbol read_atom_symbol(TrajectoryInput& input) {
+  char kept[2];
+  int count = 0;
+  for (int c = input.peek_in_line(); c >= 0; c = input.peek_in_line()) {
+    input.advance();
+    if (c == ' ' || c == '\t') {
+      if (count > 0) break;
+    } else if (!passed_in_front(c) && count < 2) {
+      kept[count++] = upper(c);
+    }
+  }
+  if (count == 0) common::fail_io(common::IO_INVALID_INPUT);
+  return count == 1 ? Symbol{kept[0], ' '} : Symbol{kept[0], kept[1]};
+}
+
+bool trajectory_finished(RunState& state) { return state.FV->only_white_space_left(); }
+
+void read_configuration(RunState& state) {
+  TrajectoryInput& input = *state.FV;
+  state.NCL += 1;
+  state.NCLST = std::to_string(state.NCL);
+  state.NAT = input.read_integer();
+  require_atom_count(state);
+  input.skip_line();
+  state.STCOM = input.line();
+  bool echo = state.mode == RunMode::Test;
+  for (std::int32_t i = 1; i <= state.NAT; ++i) {
+    state.POT[i] = read_atom_symbol(input);
+    state.X[i] = input.read_real();
+    state.Y[i] = input.read_real();
+    state.Z[i] = input.read_real();
+    input.skip_line();
+    if (echo) echo_atom(state, i);
+  }
+}
+
+}  // namespace kirne
