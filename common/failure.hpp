@@ -23,12 +23,23 @@ enum IoError : int {
 // "File not found", ..., or "Unknown Run-Time error : 0nn" for other codes.
 std::string io_error_message(int code);
 
-// Maps an errno value of a failed open/read/write/close to the table's code.
+// Maps an errno value of a failed open/read/write/close to the table's code:
+// ENOENT 2, ENOTDIR 3, EMFILE/ENFILE 4, EACCES/EPERM/EROFS/EISDIR 5,
+// ENOSPC/EDQUOT 101, any other errno value stands for itself.
 int io_error_from_errno(int err);
 
+// As io_error_from_errno for a failed open of `path`. A missing file is
+// "File not found" for reading only when its directory exists; otherwise, and
+// always when creating, the path itself is wrong: "Invalid filename".
+int io_error_opening(int err, const std::string& path, bool for_writing);
+
+// True once the failure report has begun: output errors are then ignored.
+bool failure_in_progress();
+
 // Writes "An unhandled exception occurred at $<16 hex>:", "<class>: <message>",
-// the call-trace lines and an empty line to standard error, after flushing
-// every open text output, then exits with status 217.
+// the call-trace line and an empty line to standard error (LF line ends: it
+// is the console, not a data file), after flushing every open text output,
+// then exits with status 217.
 [[noreturn]] void fail_report(const std::string& error_class, const std::string& message);
 
 [[noreturn]] void fail_io(int code);         // EInOutError

@@ -43,9 +43,11 @@ class TextInput {
   bool at_eof();
   // LINE: the rest of the line up to and including LF, every CR dropped.
   std::string line();
+  // As line(), into a string whose storage is reused from line to line.
+  void line(std::string& out);
   void close();
 
-  // The token reads, exposed for tests: the token after the white-space skip.
+  // The byte source and its current chunk (input_source.hpp).
   struct Impl;
 
  private:

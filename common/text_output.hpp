@@ -36,6 +36,9 @@ class TextOutput {
 
   // Flushes every text output that is open (used by the stops).
   static void flush_all();
+  // Flushes and closes every open text output; standard output is passed on
+  // but its descriptor stays open.
+  static void close_all();
 
   struct Impl;
 

@@ -1,0 +1,132 @@
+// The failure report and the orderly stop. Both pass on every open text
+// output first, so whatever the run wrote before the stop reaches its file.
+#include "failure.hpp"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+
+#include "text_output.hpp"
+
+namespace common {
+
+namespace {
+
+bool reporting = false;
+
+// The report names no real code address: a fixed one keeps the report the
+// same from run to run, so it can be compared byte for byte.
+constexpr const char* REPORT_ADDRESS = "$0000000000000000";
+
+void write_all_to_stderr(const std::string& text) {
+  const char* p = text.data();
+  std::size_t left = text.size();
+  while (left > 0) {
+    ssize_t n = ::write(STDERR_FILENO, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;  // nothing else can report it
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+}
+
+bool directory_exists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string parent_directory(const std::string& path) {
+  std::size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+}  // namespace
+
+std::string io_error_message(int code) {
+  switch (code) {
+    case IO_FILE_NOT_FOUND: return "File not found";
+    case IO_INVALID_FILENAME: return "Invalid filename";
+    case IO_TOO_MANY_OPEN_FILES: return "Too many open files";
+    case IO_ACCESS_DENIED: return "Access denied";
+    case IO_DISK_FULL: return "Disk Full";
+    case IO_FILE_NOT_OPEN: return "File not open";
+    case IO_NOT_OPEN_FOR_INPUT: return "File not open for input";
+    case IO_NOT_OPEN_FOR_OUTPUT: return "File not open for output";
+    case IO_INVALID_INPUT: return "Invalid input";
+    default: break;
+  }
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%03d", code);
+  return std::string("Unknown Run-Time error : ") + digits;
+}
+
+int io_error_from_errno(int err) {
+  switch (err) {
+    case ENOENT: return IO_FILE_NOT_FOUND;
+    case ENOTDIR:
+    case ENAMETOOLONG: return IO_INVALID_FILENAME;
+    case EMFILE:
+    case ENFILE: return IO_TOO_MANY_OPEN_FILES;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return IO_ACCESS_DENIED;
+    case ENOSPC:
+    case EDQUOT: return IO_DISK_FULL;
+    default: return err;
+  }
+}
+
+int io_error_opening(int err, const std::string& path, bool for_writing) {
+  if (err == ENOENT) {
+    if (for_writing) return IO_INVALID_FILENAME;
+    return directory_exists(parent_directory(path)) ? IO_FILE_NOT_FOUND : IO_INVALID_FILENAME;
+  }
+  return io_error_from_errno(err);
+}
+
+bool failure_in_progress() { return reporting; }
+
+void fail_report(const std::string& error_class, const std::string& message) {
+  if (!reporting) {
+    reporting = true;
+    // Errors while passing on the outputs are ignored from here on: the
+    // report of the first failure is the one that goes out.
+    TextOutput::flush_all();
+    std::fflush(nullptr);
+  }
+  std::string report = std::string("An unhandled exception occurred at ") + REPORT_ADDRESS + ":\n";
+  report += error_class + ": " + message + "\n";
+  report += std::string("  ") + REPORT_ADDRESS + "\n";
+  report += "\n";
+  write_all_to_stderr(report);
+  std::_Exit(FAILURE_EXIT_STATUS);
+}
+
+void fail_io(int code) { fail_report("EInOutError", io_error_message(code)); }
+
+void fail_invalid_op() { fail_report("EInvalidOp", "Invalid floating point operation"); }
+
+void fail_zero_divide() { fail_report("EZeroDivide", "Floating point division by zero"); }
+
+void fail_overflow() { fail_report("EOverflow", "Floating point overflow"); }
+
+void fail_process(int os_error) {
+  // The message template names the program with an empty text, hence the
+  // two blanks in front of the colon.
+  fail_report("EProcess", "Failed to execute  : " + std::to_string(os_error));
+}
+
+void stop_program(int exit_code) {
+  TextOutput::close_all();
+  std::fflush(nullptr);
+  std::exit(exit_code);
+}
+
+}  // namespace common

@@ -1,0 +1,39 @@
+#pragma once
+// The byte source behind a text input: a file or standard input read in
+// chunks, or text held in memory. The reads work on the chunk in place.
+#include <cstddef>
+#include <string>
+
+#include "text_input.hpp"
+
+namespace common {
+
+struct TextInput::Impl {
+  // A file descriptor, or -1 for text in memory.
+  int fd = -1;
+  bool owns_fd = false;
+  bool is_open = true;
+  // Nothing more will come from the descriptor.
+  bool exhausted = false;
+  // The current chunk: bytes [pos, end) of data are still unread.
+  std::string data;
+  std::size_t pos = 0;
+  std::size_t end = 0;
+  // A token that crosses from one chunk into the next is gathered here.
+  std::string scratch;
+
+  ~Impl();
+
+  static constexpr std::size_t CHUNK_SIZE = 256 * 1024;
+
+  // Reads the next chunk once the current one is used up; false at the end
+  // of the data. Standard input takes what has been typed so far.
+  bool refill();
+  bool has_byte() { return pos < end || refill(); }
+  unsigned char peek() const { return static_cast<unsigned char>(data[pos]); }
+  const char* at() const { return data.data() + pos; }
+  void check_open() const;
+  void close_source();
+};
+
+}  // namespace common

@@ -1,0 +1,226 @@
+// Token, string, character and line reads on text in memory and in files.
+#include "common/text_input.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using common::TextInput;
+
+const char* const INVALID_INPUT = "EInOutError: Invalid input";
+
+TEST(RealRead, TokensSeparatedByWhiteSpace) {
+  TextInput in = TextInput::from_string("1.5e3  -2  .5\r\n\t7.\x01" "8");
+  EXPECT_EQ(in.read_real(), 1500.0);
+  EXPECT_EQ(in.read_real(), -2.0);
+  EXPECT_EQ(in.read_real(), 0.5);
+  EXPECT_EQ(in.read_real(), 7.0);
+  EXPECT_EQ(in.read_real(), 8.0);  // control codes count as white space
+  EXPECT_TRUE(in.at_eof());
+}
+
+TEST(RealRead, WordsAndZeroMantissas) {
+  TextInput in = TextInput::from_string("inf -INF nan - +. 1e+");
+  EXPECT_EQ(in.read_real(), INFINITY);
+  EXPECT_EQ(in.read_real(), -INFINITY);
+  EXPECT_TRUE(std::isnan(in.read_real()));
+  double negative_zero = in.read_real();
+  EXPECT_EQ(negative_zero, 0.0);
+  EXPECT_TRUE(std::signbit(negative_zero));
+  EXPECT_FALSE(std::signbit(in.read_real()));
+  EXPECT_EQ(in.read_real(), 1.0);
+}
+
+TEST(RealRead, BadTokensStopTheRun) {
+  for (const char* token : {"1.5D3", "1,5", "--1", "1e", "abc", "0x10", "Infinity"}) {
+    EXPECT_EXIT(TextInput::from_string(token).read_real(), ::testing::ExitedWithCode(217),
+                INVALID_INPUT)
+        << token;
+  }
+}
+
+TEST(RealRead, TheNumberStopsInFrontOfTheNextByte) {
+  TextInput in = TextInput::from_string("12 x");
+  EXPECT_EQ(in.read_real(), 12.0);
+  EXPECT_EQ(in.read_char(), ' ');
+}
+
+TEST(RealRead, EmptyLineAtTheEnd) {
+  TextInput in = TextInput::from_string("1.0\r\n\r\n");
+  EXPECT_EQ(in.read_real(), 1.0);
+  in.skip_line();
+  EXPECT_FALSE(in.at_eof());
+  EXPECT_EQ(in.read_real(), 0.0);  // passed the empty line into the end
+  EXPECT_TRUE(in.at_eof());
+  EXPECT_EXIT(in.read_real(), ::testing::ExitedWithCode(217), INVALID_INPUT);
+}
+
+TEST(RealRead, NothingLeftIsAFormatError) {
+  EXPECT_EXIT(TextInput::from_string("").read_real(), ::testing::ExitedWithCode(217),
+              INVALID_INPUT);
+  EXPECT_EXIT(TextInput::from_string("\x1a" "5").read_real(), ::testing::ExitedWithCode(217),
+              INVALID_INPUT);
+  EXPECT_EXIT(TextInput::from_string("  \x1a").read_real(), ::testing::ExitedWithCode(217),
+              INVALID_INPUT);
+}
+
+TEST(RealRead, NumberWithoutLineEnd) {
+  TextInput in = TextInput::from_string("12");
+  EXPECT_EQ(in.read_real(), 12.0);
+  EXPECT_TRUE(in.at_eof());
+}
+
+TEST(IntegerRead, ValuesAndTheEnd) {
+  TextInput in = TextInput::from_string("42 -$10 %101\r\n\r\n");
+  EXPECT_EQ(in.read_integer(), 42);
+  EXPECT_EQ(in.read_integer(), -16);
+  EXPECT_EQ(in.read_integer(), 5);
+  in.skip_line();
+  EXPECT_FALSE(in.at_eof());
+  EXPECT_EQ(in.read_integer(), 0);
+  EXPECT_EQ(in.read_integer(), 0);
+  EXPECT_EQ(TextInput::from_string(" \x1a" "7").read_integer(), 0);
+}
+
+TEST(IntegerRead, BadTokensStopTheRun) {
+  for (const char* token : {"1.5", "1e3", "2147483648", "$80000000", "12abc"}) {
+    EXPECT_EXIT(TextInput::from_string(token).read_integer(), ::testing::ExitedWithCode(217),
+                INVALID_INPUT)
+        << token;
+  }
+}
+
+TEST(StringRead, StopsOnTheLineEnd) {
+  TextInput in = TextInput::from_string("abc\r\ndef\n\nlast");
+  EXPECT_EQ(in.read_string(), "abc");
+  EXPECT_EQ(in.read_string(), "");  // still on the CR
+  EXPECT_EQ(in.read_char(), '\r');
+  EXPECT_EQ(in.read_char(), '\n');
+  EXPECT_EQ(in.read_string(), "def");
+  in.skip_line();
+  EXPECT_EQ(in.read_string(), "");  // empty line
+  in.skip_line();
+  EXPECT_EQ(in.read_string(), "last");
+  EXPECT_TRUE(in.at_eof());
+  EXPECT_EQ(TextInput::from_string("ab\x1a" "cd").read_string(), "ab");
+}
+
+TEST(StringRead, BoundedTakesAtMostN) {
+  TextInput in = TextInput::from_string("Fe 1.0\n\nO");
+  EXPECT_EQ(in.read_string_bounded(2), "Fe");
+  EXPECT_EQ(in.read_string_bounded(10), " 1.0");
+  in.skip_line();
+  EXPECT_EQ(in.read_string_bounded(1), "");
+  in.skip_line();
+  EXPECT_EQ(in.read_string_bounded(1), "O");
+}
+
+TEST(CharacterRead, EveryByteThenCode26) {
+  TextInput in = TextInput::from_string("abc\r\n");
+  std::string seen;
+  for (int i = 0; i < 7; ++i) seen += in.read_char();
+  EXPECT_EQ(seen, "abc\r\n\x1a\x1a");
+}
+
+TEST(LineSkip, CrLfCrAndLfEachEndOneLine) {
+  TextInput in = TextInput::from_string("a\r\nb\rc\n\n\re");
+  EXPECT_EQ(in.read_char(), 'a');
+  in.skip_line();  // CR LF
+  EXPECT_EQ(in.read_char(), 'b');
+  in.skip_line();  // CR alone
+  EXPECT_EQ(in.read_char(), 'c');
+  in.skip_line();  // LF
+  in.skip_line();  // an empty line ended by LF
+  in.skip_line();  // an empty line ended by CR
+  EXPECT_EQ(in.read_char(), 'e');
+  EXPECT_TRUE(in.at_eof());
+  in.skip_line();  // nothing left: nothing happens
+  EXPECT_EQ(in.read_char(), '\x1a');
+}
+
+TEST(LineSkip, StopsInFrontOfTheEndOfFileMark) {
+  TextInput in = TextInput::from_string("1\n\x1a" "2\n");
+  EXPECT_EQ(in.read_integer(), 1);
+  in.skip_line();
+  EXPECT_TRUE(in.at_eof());
+  in.skip_line();
+  EXPECT_TRUE(in.at_eof());
+  EXPECT_EQ(in.read_char(), '\x1a');  // the character read passes it like any byte
+  EXPECT_FALSE(in.at_eof());
+}
+
+TEST(LineRead, DropsEveryCrAndEndsAfterTheLf) {
+  TextInput in = TextInput::from_string("ab\rc\nx\x1ay\r\n\nlast");
+  EXPECT_EQ(in.line(), "abc");
+  EXPECT_EQ(in.line(), "x\x1ay");
+  EXPECT_EQ(in.line(), "");
+  EXPECT_EQ(in.line(), "last");
+  EXPECT_EQ(in.line(), "");
+}
+
+class FileInput : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/common_input_XXXXXX";
+    int fd = ::mkstemp(name);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    path_ = name;
+  }
+  void TearDown() override { std::remove(path_.c_str()); }
+  void write(const std::string& content) {
+    std::ofstream(path_, std::ios::binary) << content;
+  }
+  std::string path_;
+};
+
+// Tokens and lines that run across the chunks of a large file come out whole.
+TEST_F(FileInput, TokensAcrossChunks) {
+  std::string content;
+  int count = 0;
+  while (content.size() < 600 * 1024) {
+    content += "  -1234.56789e-3 " + std::to_string(count) + "\r\n";
+    ++count;
+  }
+  write(content);
+  TextInput in = TextInput::open_file(path_);
+  for (int i = 0; i < count; ++i) {
+    ASSERT_EQ(in.read_real(), -1.23456789) << i;
+    ASSERT_EQ(in.read_integer(), i) << i;
+  }
+  EXPECT_EQ(in.read_integer(), 0);
+  EXPECT_TRUE(in.at_eof());
+}
+
+TEST_F(FileInput, LinesAcrossChunks) {
+  std::string long_line(300 * 1024, 'x');
+  write("a\r\n" + long_line + "\r\nend");
+  TextInput in = TextInput::open_file(path_);
+  EXPECT_EQ(in.line(), "a");
+  EXPECT_EQ(in.line(), long_line);
+  EXPECT_EQ(in.line(), "end");
+  EXPECT_TRUE(in.at_eof());
+}
+
+TEST_F(FileInput, ReadAfterCloseIsFileNotOpen) {
+  write("1 2");
+  TextInput in = TextInput::open_file(path_);
+  EXPECT_EQ(in.read_integer(), 1);
+  in.close();
+  EXPECT_EXIT(in.read_integer(), ::testing::ExitedWithCode(217), "EInOutError: File not open");
+}
+
+TEST(OpenFile, MissingFileAndMissingDirectory) {
+  EXPECT_EXIT(TextInput::open_file("/tmp/no_such_file_of_common_tests"),
+              ::testing::ExitedWithCode(217), "EInOutError: File not found");
+  EXPECT_EXIT(TextInput::open_file("/tmp/no_such_dir_of_common_tests/file"),
+              ::testing::ExitedWithCode(217), "EInOutError: Invalid filename");
+}
+
+}  // namespace
