@@ -1,0 +1,170 @@
+// End-to-end runs of tolva64 about the walk of conf.dat: the console, the
+// required files, the missing clusters, the suffixes and resuming.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "tolva64_test_run.hpp"
+
+namespace {
+
+using test_support::crlf;
+using namespace tolva64_test;
+
+const std::string CHI_ROW = "    0.0500    1.234500E-02    2.0E-02    1.0\n";
+const std::string XMU_ROW = "    8979.000   -0.500   0.050  1.23000E-01  1.18000E-01  4.00000E-02\n";
+const std::string XT_ROW = crlf(" 1.2345000000000000E-002    0.05000\n");
+const std::string MU_ROW = crlf(" 1.2300000000000000E-001 8979.00000\n");
+
+TEST(RunDriver, ReportsTheFirstMissingRequiredFileInOrder) {
+  const std::vector<std::string> required = {"conf.dat", "pot.dat", "feff.dat", "feff.exe"};
+  for (std::size_t missing = 0; missing < required.size(); ++missing) {
+    RunDir dir;
+    for (std::size_t i = missing; i < required.size(); ++i) {
+      std::filesystem::remove(dir / required[i]);
+    }
+    auto result = dir.run();
+    EXPECT_EQ(result.exit_code, 1) << required[missing];
+    EXPECT_EQ(result.out, banner() + crlf(" The file \"" + required[missing] + "\" is absent!\n"));
+    EXPECT_FALSE(dir.exists("feff.inp"));
+  }
+}
+
+TEST(RunDriver, EmptyClusterListLeavesOldAveragesAlone) {
+  RunDir dir;
+  dir.write("xt_tot.txt", "from an earlier run\r\n");
+  auto result = dir.run();
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_EQ(result.out, banner() + closing(false, false));
+  EXPECT_EQ(dir.read("xt_tot.txt"), "from an earlier run\r\n");
+  EXPECT_FALSE(dir.exists("mu_tot.txt"));
+  EXPECT_EQ(result.err, "");
+}
+
+TEST(RunDriver, RunsEveryClusterAndAnnouncesFeffBeforeItsOwnOutput) {
+  RunDir dir;
+  dir.write_cluster("md_1.xyz", "0 0 0 0\n");
+  dir.write_cluster("md_2.xyz", "0 0 0 0\n");
+  dir.write("conf.dat", "md_1.xyz\r\nmd_2.xyz\r\n");
+  dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
+  auto result = dir.run();
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_EQ(result.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 1) +
+                            file_lines("md_2.xyz") + feff_lines(2, "md_2.xyz", 2) +
+                            closing(true, true));
+  for (const char* name : {"xt.001", "xt.002", "xt_tot.txt"}) EXPECT_EQ(dir.read(name), XT_ROW);
+  for (const char* name : {"mu.001", "mu.002", "mu_tot.txt"}) EXPECT_EQ(dir.read(name), MU_ROW);
+  EXPECT_FALSE(dir.exists("chi.dat"));
+  EXPECT_FALSE(dir.exists("xmu.dat"));
+  EXPECT_EQ(dir.read("feff.inp"), dir.read("seen_feff_2.inp"));
+}
+
+TEST(RunDriver, MissingClusterFileStopsWithItsLineNumberEvenWhenDone) {
+  RunDir dir;
+  dir.write_cluster("md_1.xyz", "0 0 0 0\n");
+  dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\nmd_9.xyz\nmd_1.xyz\n");
+  for (const char* done : {"xt.001", "mu.002", "xt.003"}) dir.write(done, "");
+  auto result = dir.run();
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
+                            crlf(" Error at line     3 in file conf.dat\n"));
+  EXPECT_FALSE(dir.exists("fake_feff.count"));
+}
+
+TEST(RunDriver, ClusterNamesAreTakenWhole) {
+  // A trailing blank and an empty last line are names of files that do not exist.
+  RunDir dir;
+  dir.write_cluster("md_1.xyz", "0 0 0 0\n");
+  dir.write("xt.001", "");
+  dir.write("conf.dat", "md_1.xyz\n\n");
+  EXPECT_EQ(dir.run().out, banner() + file_lines("md_1.xyz") +
+                               crlf(" Error at line     2 in file conf.dat\n"));
+  dir.write("conf.dat", "md_1.xyz \n");
+  EXPECT_EQ(dir.run().out, banner() + crlf(" Error at line     1 in file conf.dat\n"));
+}
+
+TEST(RunDriver, ResumesWithTheClustersThatHaveNoResults) {
+  RunDir dir;
+  dir.write_cluster("md_1.xyz", "0 0 0 0\n");
+  dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\nmd_1.xyz\n");
+  dir.write("xt.001", "kept\r\n");
+  dir.write("mu.002", "kept\r\n");
+  dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
+  auto first = dir.run();
+  EXPECT_EQ(first.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
+                           file_lines("md_1.xyz") + feff_lines(3, "md_1.xyz", 1) +
+                           closing(true, true));
+  EXPECT_EQ(dir.read("xt.001"), "kept\r\n");
+  EXPECT_FALSE(dir.exists("xt.002"));
+  EXPECT_EQ(dir.read("xt_tot.txt"), XT_ROW);
+
+  // Everything done: nothing runs, the averages stay as they are.
+  dir.write("xt_tot.txt", "kept\r\n");
+  auto again = dir.run();
+  EXPECT_EQ(again.exit_code, 0);
+  EXPECT_EQ(again.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
+                           file_lines("md_1.xyz") + closing(false, false));
+  EXPECT_EQ(dir.read("fake_feff.count"), "1");
+  EXPECT_EQ(dir.read("xt_tot.txt"), "kept\r\n");
+}
+
+TEST(RunDriver, ClusterWithoutFeffResultsIsTriedAgainNextRun) {
+  RunDir dir;
+  dir.write_cluster("md_1.xyz", "0 0 0 0\n");
+  dir.write("conf.dat", "md_1.xyz\n");
+  dir.write("mu_tot.txt", "kept\r\n");
+  auto nothing = dir.run();
+  EXPECT_EQ(nothing.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 1) +
+                             closing(false, false));
+  EXPECT_FALSE(dir.exists("xt.001"));
+  EXPECT_FALSE(dir.exists("mu.001"));
+
+  dir.plan_feff({{"", ""}, {"", xmu_file(XMU_ROW)}});
+  auto only_xmu = dir.run();
+  EXPECT_EQ(only_xmu.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 2) +
+                              closing(false, true));
+  EXPECT_FALSE(dir.exists("xt.001"));
+  EXPECT_FALSE(dir.exists("xt_tot.txt"));
+  EXPECT_EQ(dir.read("mu.001"), MU_ROW);
+  EXPECT_EQ(dir.read("mu_tot.txt"), MU_ROW);
+}
+
+TEST(RunDriver, SuffixIsTheLineNumberPaddedToThreeDigits) {
+  RunDir dir;
+  dir.write_cluster("md_1.xyz", "0 0 0 0\n");
+  std::string list;
+  for (int line = 1; line <= 1234; ++line) {
+    list += "md_1.xyz\n";
+    char suffix[8];
+    std::snprintf(suffix, sizeof suffix, "%03d", line);
+    if (line != 7 && line != 1234) dir.write("xt." + std::string(suffix), "");
+  }
+  dir.write("conf.dat", list);
+  dir.plan_feff({{chi_file(CHI_ROW), ""}});
+  auto result = dir.run();
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_NE(result.out.find(feff_lines(7, "md_1.xyz", 1)), std::string::npos);
+  EXPECT_NE(result.out.find("*** Cluster #1234. FEFF started"), std::string::npos);
+  EXPECT_EQ(dir.read("xt.007"), XT_ROW);
+  EXPECT_EQ(dir.read("xt.1234"), XT_ROW);
+  EXPECT_EQ(dir.read("fake_feff.count"), "2");
+}
+
+TEST(RunDriver, FeffThatCannotBeStartedEndsTheRunWithTheProcessReport) {
+  RunDir dir;
+  dir.write_cluster("md_1.xyz", "0 0 0 0\n");
+  dir.write("conf.dat", "md_1.xyz\n");
+  std::filesystem::remove(dir / "feff.exe");
+  dir.write("feff.exe", "not a program\n");
+  std::filesystem::permissions(dir / "feff.exe", std::filesystem::perms::owner_read);
+  auto result = dir.run();
+  EXPECT_EQ(result.exit_code, 217);
+  EXPECT_EQ(result.out, banner() + file_lines("md_1.xyz") +
+                            crlf("*** Cluster #  1. FEFF started for the file: md_1.xyz.\n"));
+  EXPECT_EQ(result.err.rfind("An unhandled exception occurred at $", 0), 0u);
+  EXPECT_NE(result.err.find("EProcess: Failed to execute  : 13"), std::string::npos);
+  EXPECT_TRUE(dir.exists("feff.inp"));
+}
+
+}  // namespace
