@@ -13,6 +13,7 @@
 
 #include "common/failure.hpp"
 #include "common/number_syntax.hpp"
+#include "kirne/decimal_fast_path.hpp"
 
 namespace kirne {
 
@@ -147,9 +148,17 @@ double TrajectoryInput::read_real() {
     common::fail_io(common::IO_INVALID_INPUT);
   }
   if (buf_[pos_] == END_MARK) common::fail_io(common::IO_INVALID_INPUT);
-  std::optional<double> value = common::parse_real(take_token());
+  std::string_view token = take_token();
+  double fast = 0.0;
+  if (decimal_fast_path(token, fast)) return fast;
+  std::optional<double> value = common::parse_real(token);
   if (!value) common::fail_io(common::IO_INVALID_INPUT);
   return *value;
+}
+
+std::string_view TrajectoryInput::buffered(std::size_t want) {
+  fill(want);
+  return std::string_view(buf_.data() + pos_, end_ - pos_);
 }
 
 int TrajectoryInput::peek_in_line() {

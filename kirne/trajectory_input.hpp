@@ -38,6 +38,10 @@ class TrajectoryInput {
   // or the end of the data; the line end is never passed here.
   int peek_in_line();
   void advance() { ++pos_; }
+  // The bytes buffered from the position on, at least `want` of them unless
+  // the data ends first; consume() then moves past what was used of them.
+  std::string_view buffered(std::size_t want);
+  void consume(std::size_t n) { pos_ += n; }
   // LINE: the rest of the line without CR and LF; the position ends after
   // the LF, or at the end of the data.
   std::string line();

@@ -5,11 +5,15 @@
 #include "common/failure.hpp"
 #include "common/number_layout.hpp"
 #include "common/text_output.hpp"
+#include "kirne/decimal_fast_path.hpp"
 #include "kirne/orderly_stop.hpp"
 
 namespace kirne {
 
 namespace {
+
+// Far more than an atom line needs; a longer line simply goes the general way.
+constexpr std::size_t FAST_LINE_BYTES = 4096;
 
 bool passed_in_front(int c) { return c == '+' || c == '-' || (c >= '0' && c <= '9'); }
 
@@ -28,6 +32,37 @@ void echo_atom(RunState& state, std::int32_t i) {
                      common::scientific_layout(state.Z[i], 18);
   common::TextOutput::standard_output().write(text).end_line();
   state.FVV->write(text).end_line();
+}
+
+// An atom line whose symbol and three numbers all lie before its line end,
+// in the buffer, is read here in one sweep; every other line, and every
+// token that is not plainly valid, goes the general way from the same spot.
+bool read_atom_in_buffer(TrajectoryInput& input, Symbol& symbol, double (&xyz)[3]) {
+  std::string_view view = input.buffered(FAST_LINE_BYTES);
+  const char* p = view.data();
+  const char* end = p + view.size();
+  char kept[2];
+  int count = 0;
+  for (;;) {
+    if (p == end || *p == '\r' || *p == '\n' || *p == 26) return false;
+    int c = static_cast<unsigned char>(*p++);
+    if (c == ' ' || c == '\t') {
+      if (count > 0) break;
+    } else if (!passed_in_front(c) && count < 2) {
+      kept[count++] = upper(c);
+    }
+  }
+  for (double& value : xyz) {
+    while (p != end && static_cast<unsigned char>(*p) <= 32 && *p != '\n' && *p != 26) ++p;
+    const char* token = p;
+    while (p != end && static_cast<unsigned char>(*p) > 32) ++p;
+    if (p == end || p == token) return false;
+    if (!decimal_fast_path(std::string_view(token, std::size_t(p - token)), value)) return false;
+  }
+  input.consume(std::size_t(p - view.data()));
+  symbol.assign(kept, 2);
+  if (count == 1) symbol[1] = ' ';
+  return true;
 }
 
 }  // namespace
@@ -59,10 +94,17 @@ void read_configuration(RunState& state) {
   state.STCOM = input.line();
   bool echo = state.mode == RunMode::Test;
   for (std::int32_t i = 1; i <= state.NAT; ++i) {
-    state.POT[i] = read_atom_symbol(input);
-    state.X[i] = input.read_real();
-    state.Y[i] = input.read_real();
-    state.Z[i] = input.read_real();
+    double xyz[3];
+    if (read_atom_in_buffer(input, state.POT[i], xyz)) {
+      state.X[i] = xyz[0];
+      state.Y[i] = xyz[1];
+      state.Z[i] = xyz[2];
+    } else {
+      state.POT[i] = read_atom_symbol(input);
+      state.X[i] = input.read_real();
+      state.Y[i] = input.read_real();
+      state.Z[i] = input.read_real();
+    }
     input.skip_line();
     if (echo) echo_atom(state, i);
   }
