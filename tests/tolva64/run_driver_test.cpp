@@ -13,7 +13,8 @@ using test_support::crlf;
 using namespace tolva64_test;
 
 const std::string CHI_ROW = "    0.0500    1.234500E-02    2.0E-02    1.0\n";
-const std::string XMU_ROW = "    8979.000   -0.500   0.050  1.23000E-01  1.18000E-01  4.00000E-02\n";
+const std::string XMU_ROW =
+    "    8979.000   -0.500   0.050  1.23000E-01  1.18000E-01  4.00000E-02\n";
 const std::string XT_ROW = crlf(" 1.2345000000000000E-002    0.05000\n");
 const std::string MU_ROW = crlf(" 1.2300000000000000E-001 8979.00000\n");
 

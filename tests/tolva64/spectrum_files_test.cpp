@@ -30,7 +30,9 @@ std::string expected_rows(const std::string& feff_text, const std::string& headi
   while (std::getline(in, line)) {
     std::istringstream fields(line);
     std::vector<double> numbers;
-    for (std::string token; fields >> token;) numbers.push_back(std::strtod(token.c_str(), nullptr));
+    for (std::string token; fields >> token;) {
+      numbers.push_back(std::strtod(token.c_str(), nullptr));
+    }
     char value[40];
     char grid[40];
     std::snprintf(value, sizeof value, "%.16E", numbers.at(column - 1));
