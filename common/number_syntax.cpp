@@ -147,6 +147,7 @@ std::optional<double> parse_real_slow(const char* p, const char* last, bool nega
 }  // namespace
 
 std::optional<double> parse_real(std::string_view token) {
+  if (token.empty()) return std::nullopt;  // an empty token is no number, not even zero
   const char* p = token.data();
   const char* last = p + token.size();
   bool negative = false;

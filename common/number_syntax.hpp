@@ -9,7 +9,8 @@ namespace common {
 
 // Optional sign, then a decimal mantissa with at most one point and an optional
 // exponent (E/e, sign, digits; the letter may not end the token), or the words
-// Inf / Nan in any case. A mantissa without digits is zero ("+", "-." give +-0).
+// Inf / Nan in any case. A mantissa without digits is zero ("+", "-." give +-0),
+// but an empty token is an error.
 // Values beyond the double range round with IEEE overflow/underflow, no error.
 std::optional<double> parse_real(std::string_view token);
 

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -198,6 +199,24 @@ TEST_F(FileInput, TokensAcrossChunks) {
   EXPECT_TRUE(in.at_eof());
 }
 
+// The reads take the file in chunks of 256 KiB: a token and a CR LF pair
+// placed across the first boundary must read as if the file were whole.
+TEST_F(FileInput, BoundaryInsideATokenAndInsideCrLf) {
+  const std::size_t boundary = 256 * 1024;
+  std::string content(boundary - 3, ' ');
+  content += "123.25\r\n";  // "123" before the boundary, ".25" after it
+  content.resize(2 * boundary - 1, 'x');
+  content += "\r\n-7";  // CR the last byte of the second chunk, LF the first of the third
+  write(content);
+  TextInput in = TextInput::open_file(path_);
+  EXPECT_EQ(in.read_real(), 123.25);
+  in.skip_line();
+  EXPECT_EQ(in.read_string(), std::string(2 * boundary - 1 - (boundary + 5), 'x'));
+  in.skip_line();
+  EXPECT_EQ(in.read_integer(), -7);
+  EXPECT_TRUE(in.at_eof());
+}
+
 TEST_F(FileInput, LinesAcrossChunks) {
   std::string long_line(300 * 1024, 'x');
   write("a\r\n" + long_line + "\r\nend");
@@ -214,6 +233,48 @@ TEST_F(FileInput, ReadAfterCloseIsFileNotOpen) {
   EXPECT_EQ(in.read_integer(), 1);
   in.close();
   EXPECT_EXIT(in.read_integer(), ::testing::ExitedWithCode(217), "EInOutError: File not open");
+}
+
+// A pipe that stays open delivers only what was written: the reads must take
+// it without waiting for more, as a console dialog needs. A read that waited
+// would hang until the alarm ends the test process.
+TEST(PipeInput, ReadsWhatIsThereWithoutWaitingForMore) {
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  ::alarm(10);
+  TextInput in = TextInput::open_file("/dev/fd/" + std::to_string(fds[0]));
+  ASSERT_EQ(::write(fds[1], "5\n", 2), 2);
+  EXPECT_EQ(in.read_integer(), 5);
+  in.skip_line();
+  ASSERT_EQ(::write(fds[1], "2.5 Fe\n", 7), 7);
+  EXPECT_EQ(in.read_real(), 2.5);
+  EXPECT_EQ(in.read_char(), ' ');
+  EXPECT_EQ(in.read_string(), "Fe");
+  in.skip_line();
+  ASSERT_EQ(::write(fds[1], "last line\n", 10), 10);
+  EXPECT_EQ(in.line(), "last line");
+  ::close(fds[1]);
+  EXPECT_TRUE(in.at_eof());
+  ::alarm(0);
+  in.close();
+  ::close(fds[0]);
+}
+
+TEST(StandardInput, AnswersTypedOneAtATime) {
+  EXPECT_EXIT(
+      {
+        int fds[2];
+        if (::pipe(fds) != 0 || ::dup2(fds[0], STDIN_FILENO) < 0) std::_Exit(2);
+        ::alarm(10);
+        TextInput& in = TextInput::standard_input();
+        if (::write(fds[1], "7\n", 2) != 2) std::_Exit(2);
+        int first = in.read_integer();
+        in.skip_line();
+        if (::write(fds[1], "y\n", 2) != 2) std::_Exit(2);
+        char answer = in.read_char();
+        std::_Exit(first == 7 && answer == 'y' ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST(OpenFile, MissingFileAndMissingDirectory) {
