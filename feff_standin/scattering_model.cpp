@@ -7,13 +7,14 @@ namespace {
 
 // Constants fitted to the copper and iron-oxide reference spectra; how is
 // told in docs/feff_standin.md.
-constexpr double kAmplitudeScale = 0.2064;  // Å, peak |f| per sqrt(Z)
-constexpr double kAmplitudeWidth = 4.300;   // Å^-1, half width of the Lorentzian
-constexpr double kPeakPerRootZ = 1.0667;    // Å^-1, peak position per sqrt(Z)
-constexpr double kPhaseOffset = 4.8197;     // rad
-constexpr double kPhasePerRootZ = -0.1585;  // rad per sqrt(Z)
-constexpr double kPhaseInverseK2 = 31.949;  // rad Å^-2
-constexpr double kCentralSlope = 0.08463;   // Å per Z^(1/3)
+constexpr double kAmplitudeScale = 0.263;  // Å, peak |f| per sqrt(Z)
+constexpr double kAmplitudeWidth = 4.23;   // Å^-1, half width of the Lorentzian
+constexpr double kPeakPerRootZ = 0.990;    // Å^-1, peak position per sqrt(Z)
+constexpr double kPhaseOffset = 4.34;      // rad
+constexpr double kPhasePerRootZ = -0.146;  // rad per sqrt(Z)
+constexpr double kPhaseLowK = 42.7;        // rad Å^-2
+constexpr double kPhaseLowKSoftening = 1.5;  // Å^-1, keeps the phase finite at k = 0
+constexpr double kCentralSlope = 0.0794;   // Å per Z^(1/3)
 
 // Universal curve of the inelastic mean free path for elements, in
 // monolayers, with a monolayer thickness typical of metals and oxides.
@@ -33,7 +34,7 @@ double backscattering_amplitude(int z, double k) {
 
 double backscattering_phase(int z, double k) {
   return kPhaseOffset + kPhasePerRootZ * std::sqrt(static_cast<double>(z)) +
-         kPhaseInverseK2 / (k * k);
+         kPhaseLowK / (k * k + kPhaseLowKSoftening * kPhaseLowKSoftening);
 }
 
 double central_phase(int z, double k) {
