@@ -26,13 +26,14 @@ bool diagnosing(const RunState& s) { return s.mode == RunMode::Test && s.NCL == 
 void require_absorbers_present(const RunState& s) {
   std::int32_t highest = s.NICENTATOM > 1 ? s.NICENTATOM : s.NAT0;
   if (highest <= s.NAT) return;
-  std::string where = "configuration " + s.NCLST + " of " + s.FILENAME + ", which has " +
-                      std::to_string(s.NAT) + " atoms !!!";
+  std::string configuration = "configuration " + s.NCLST + " of " + s.FILENAME;
+  std::string atoms = std::to_string(s.NAT) + " atoms !!!";
   if (s.NICENTATOM > 1) {
     stop_with_line(" Absorbers are looked for among atoms 1 to " + std::to_string(s.NICENTATOM) +
-                   ", but " + where);
+                   ", but " + configuration + " has " + atoms);
   }
-  stop_with_line(" Absorber atom " + std::to_string(s.NAT0) + " is not present in " + where);
+  stop_with_line(" Absorber atom " + std::to_string(s.NAT0) + " is not present in " +
+                 configuration + ", which has " + atoms);
 }
 
 void process_absorber(RunState& s, std::int32_t atom) {
