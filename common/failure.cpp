@@ -69,8 +69,7 @@ std::string io_error_message(int code) {
 int io_error_from_errno(int err) {
   switch (err) {
     case ENOENT: return IO_FILE_NOT_FOUND;
-    case ENOTDIR:
-    case ENAMETOOLONG: return IO_INVALID_FILENAME;
+    case ENOTDIR: return IO_INVALID_FILENAME;
     case EMFILE:
     case ENFILE: return IO_TOO_MANY_OPEN_FILES;
     case EACCES:

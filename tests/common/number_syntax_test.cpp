@@ -62,15 +62,6 @@ TEST(RealSyntax, FormsThatAreFormatErrors) {
   }
 }
 
-TEST(RealSyntax, OverflowAndUnderflowRoundAsIeee) {
-  EXPECT_EQ(parse_real("1e400"), std::numeric_limits<double>::infinity());
-  EXPECT_EQ(parse_real("-1e99999999999"), -std::numeric_limits<double>::infinity());
-  EXPECT_EQ(bits(*parse_real("1.7976931348623158079e308")), 0x7fefffffffffffffu);
-  EXPECT_EQ(bits(*parse_real("3e-324")), 1u);
-  EXPECT_EQ(bits(*parse_real("1e-400")), 0u);
-  EXPECT_EQ(bits(*parse_real("-1e-400")), 0x8000000000000000u);
-}
-
 // Tokens of a few digits and a small exponent take the short conversion;
 // it must agree bit for bit with the general one.
 TEST(RealSyntaxProperty, ShortDecimalsAgreeWithFromChars) {
@@ -96,35 +87,11 @@ TEST(RealSyntaxProperty, ShortDecimalsAgreeWithFromChars) {
   }
 }
 
-TEST(IntegerSyntax, PrefixesAndSigns) {
-  EXPECT_EQ(parse_integer("42"), 42);
-  EXPECT_EQ(parse_integer("+17"), 17);
-  EXPECT_EQ(parse_integer("-000123"), -123);
-  EXPECT_EQ(parse_integer("$ff"), 255);
-  EXPECT_EQ(parse_integer("-0x10"), -16);
-  EXPECT_EQ(parse_integer("0X1f"), 31);
-  EXPECT_EQ(parse_integer("x10"), 16);
-  EXPECT_EQ(parse_integer("-X7f"), -127);
-  EXPECT_EQ(parse_integer("%101"), 5);
-  EXPECT_EQ(parse_integer("-&777"), -511);
-  EXPECT_EQ(parse_integer("$1e3"), 483);
-}
-
-TEST(IntegerSyntax, The32BitRangeInEveryBase) {
-  EXPECT_EQ(parse_integer("2147483647"), 2147483647);
-  EXPECT_EQ(parse_integer("-2147483648"), -2147483647 - 1);
-  EXPECT_EQ(parse_integer("-$80000000"), -2147483647 - 1);
-  EXPECT_EQ(parse_integer("-%10000000000000000000000000000000"), -2147483647 - 1);
-  for (const char* token : {"2147483648", "-2147483649", "$80000000", "0xFFFFFFFF",
-                            "&20000000000", "99999999999999999999", "$10000000000000000"}) {
-    EXPECT_EQ(parse_integer(token), std::nullopt) << token;
-  }
-}
-
+// The shared integer vectors hold the prefixes and the 32-bit limits; these
+// are the forms they leave out.
 TEST(IntegerSyntax, FormatErrors) {
-  for (const char* token : {"", "+", "-", "$", "0x", "x", "%", "&", "&8", "%2", "$G", "1.5",
-                            "1e3", "12abc", "--1", "+-1", "0x-1", "$-1", "$+1", "00x10",
-                            "0xx1", "$$10", "0b101", "Inf", "1_000", " 1"}) {
+  for (const char* token : {"", "$+1", "0x+1", "+$-1", "-0X", "x-1", "%-1", "&+7", " 1", "1 ",
+                            "0x1.8", "$1p3"}) {
     EXPECT_EQ(parse_integer(token), std::nullopt) << token;
   }
 }
