@@ -79,6 +79,12 @@ Section read_card(const std::vector<std::string_view>& words, std::string_view l
     if (words.size() < 2 || !parse_edge(std::string(words[1]), input.edge)) {
       fail_at(line, "card EDGE needs K, L1, L2 or L3");
     }
+  } else if (card == "HOLE") {
+    // The older way of giving the edge (by hole number) and S02 on one card.
+    if (words.size() < 2 || !parse_edge(std::string(words[1]), input.edge)) {
+      fail_at(line, "card HOLE needs a hole number 1 to 4");
+    }
+    if (words.size() >= 3) input.s02 = card_value({words[0], words[2]}, line, 0.0);
   } else if (card == "S02") {
     input.s02 = card_value(words, line, 0.0);
   } else if (card == "RMAX") {

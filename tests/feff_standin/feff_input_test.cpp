@@ -92,6 +92,10 @@ TEST(FeffInput, CardsAreCaseInsensitiveAndUnknownOnesArePassedOver) {
 }
 
 TEST(FeffInput, EdgesByNameOrHoleNumber) {
+  const FeffInput hole = parse_feff_input(" HOLE 4 0.9\n");
+  EXPECT_EQ(hole.edge, Edge::L3);
+  EXPECT_DOUBLE_EQ(hole.s02, 0.9);
+  EXPECT_EQ(parse_feff_input(" HOLE 2\n").edge, Edge::L1);
   Edge e = Edge::K;
   EXPECT_TRUE(parse_edge("l1", e));
   EXPECT_EQ(e, Edge::L1);
@@ -123,6 +127,7 @@ TEST(FeffInput, BadLinesNameTheLine) {
   EXPECT_EQ(error_of(" POTENTIALS\r\n 0 Cu 29\r\n"),
             "feff.inp line 2: unreadable potential line (expected: ipot Z tag)");
   EXPECT_EQ(error_of("EDGE M1\n"), "feff.inp line 1: card EDGE needs K, L1, L2 or L3");
+  EXPECT_EQ(error_of("HOLE 5 1.0\n"), "feff.inp line 1: card HOLE needs a hole number 1 to 4");
   EXPECT_EQ(error_of("TITLE x\nRMAX six\n"),
             "feff.inp line 2: card RMAX needs a number of at least 0.000000");
   EXPECT_EQ(error_of("SIG2 -0.01\n"),

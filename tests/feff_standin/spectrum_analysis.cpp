@@ -55,7 +55,8 @@ double ft_peak_position(const std::vector<ChiPoint>& points, double kmin, double
     std::complex<double> sum = 0.0;
     for (const ChiPoint& p : points) {
       if (!inside(p.k, kmin, kmax)) continue;
-      const double w = 0.5 * (1.0 - std::cos(2.0 * std::numbers::pi * (p.k - kmin) / (kmax - kmin)));
+      const double x = (p.k - kmin) / (kmax - kmin);
+      const double w = 0.5 * (1.0 - std::cos(2.0 * std::numbers::pi * x));
       sum += w * p.k * p.k * p.chi * std::polar(1.0, 2.0 * p.k * r);
     }
     if (std::abs(sum) > best) best = std::abs(sum), best_r = r;

@@ -2,6 +2,7 @@
 // it: no arguments, feff.inp in the current directory.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -106,6 +107,20 @@ TEST(StandinRun, FarPlaceholderAndDummyAtomsAreLeftOut) {
   EXPECT_EQ(data_rows(read_file(dir / "xmu.dat"), kXmuHeading, 6), 401);
 }
 
+TEST(StandinRun, DelaySettingStillLeavesTheSameResults) {
+  TempDir plain;
+  TempDir delayed;
+  write_file(plain / "feff.inp", kFarAtoms);
+  write_file(delayed / "feff.inp", kFarAtoms);
+  ASSERT_EQ(run_standin(plain).exit_code, 0);
+  ::setenv("FEFF_STANDIN_DELAY_SECONDS", "0.05", 1);
+  const auto result = run_standin(delayed);
+  ::unsetenv("FEFF_STANDIN_DELAY_SECONDS");
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_EQ(read_file(delayed / "chi.dat"), read_file(plain / "chi.dat"));
+  EXPECT_EQ(read_file(delayed / "xmu.dat"), read_file(plain / "xmu.dat"));
+}
+
 void expect_refused(const std::string* input, const std::string& message) {
   TempDir dir;
   if (input != nullptr) write_file(dir / "feff.inp", *input);
@@ -120,7 +135,8 @@ void expect_refused(const std::string* input, const std::string& message) {
 TEST(StandinRun, BadInputWritesNoResultAndExitsWithOne) {
   expect_refused(nullptr, "cannot open feff.inp");
   const std::string no_absorber =
-      " POTENTIALS\r\n     1  29  Cu\r\n ATOMS\r\n    1.80500    1.80500    0.00000     1\r\n END\r\n";
+      " POTENTIALS\r\n     1  29  Cu\r\n ATOMS\r\n"
+      "    1.80500    1.80500    0.00000     1\r\n END\r\n";
   expect_refused(&no_absorber, "feff.inp has no atom of potential 0 (absorber)");
   const std::string bad_atom =
       " POTENTIALS\r\n     0  29  Cu\r\n ATOMS\r\n    0.00000    0.00000    0.00000     0\r\n"
