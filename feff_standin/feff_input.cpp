@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace feff_standin {
@@ -26,7 +27,8 @@ bool read_real(std::string_view word, double& value) {
   if (!word.empty() && word.front() == '+') word.remove_prefix(1);
   const char* end = word.data() + word.size();
   auto result = std::from_chars(word.data(), end, value);
-  return !word.empty() && result.ec == std::errc() && result.ptr == end;
+  return !word.empty() && result.ec == std::errc() && result.ptr == end &&
+         std::isfinite(value);
 }
 
 bool read_int(std::string_view word, int& value) {

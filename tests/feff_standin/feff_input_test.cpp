@@ -122,6 +122,8 @@ TEST(FeffInput, BadLinesNameTheLine) {
             "feff.inp line 5: unreadable atom line (expected: x y z ipot)");
   EXPECT_EQ(error_of(head + " 1.0 2.0 abc 1\n"),
             "feff.inp line 5: unreadable atom line (expected: x y z ipot)");
+  EXPECT_EQ(error_of(head + " 1.0 -nan 3.0 1\n"),
+            "feff.inp line 5: unreadable atom line (expected: x y z ipot)");
   EXPECT_EQ(error_of(head + " 1.0 2.0 3.0 1.5\n"),
             "feff.inp line 5: unreadable atom line (expected: x y z ipot)");
   EXPECT_EQ(error_of(" POTENTIALS\r\n 0 Cu 29\r\n"),
