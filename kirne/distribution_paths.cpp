@@ -103,7 +103,9 @@ void add_quadrangles(const std::vector<Step>& steps, double limit, std::vector<d
   }
 }
 
-// Hubs first, first + stride, ...; the absorber is the last hub, for G4 only.
+// Every path is found from exactly one hub: a G3 path from its I, a G4 path
+// from its K. Hubs first, first + stride, ...; the absorber is the last hub,
+// for G4 only.
 void count_hubs(const Reach& reach, int first, int stride, bool want_g3, bool want_g4,
                 Counts& counts) {
   const int count = static_cast<int>(reach.atom.size());
@@ -119,8 +121,10 @@ void count_hubs(const Reach& reach, int first, int stride, bool want_g3, bool wa
   }
 }
 
-// Below this many reachable atoms a second thread costs more than it saves.
-constexpr std::size_t THREADED_REACH = 48;
+// Below this many reachable atoms (about 8 A around a metal atom) one call
+// takes a few milliseconds at most, and starting a thread, or waiting for a
+// busy core to run it, costs more than it saves.
+constexpr std::size_t THREADED_REACH = 160;
 
 unsigned worker_count(std::size_t reach_size) {
   if (reach_size < THREADED_REACH) return 1;

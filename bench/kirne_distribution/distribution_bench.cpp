@@ -1,5 +1,5 @@
 // What the distribution functions cost, printed as figures.
-//   kirne_distribution_bench [trajectory] [kirne binary]
+//   kirne_distribution_bench [trajectory] [kirne binary] [Rmax]
 // 1. The real program in interactive mode, Rmax 6, on the whole trajectory:
 //    once with G2, G3 and G4, once with G2 alone; seconds per frame.
 // 2. The accumulation in this process on the full frames, G3 and G4 only.
@@ -33,7 +33,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr double RMAX_BENCH = 6.0;
+double bench_rmax = 6.0;
 constexpr int CUT_ATOMS = 500;
 constexpr int CUT_FRAMES = 2;
 
@@ -121,8 +121,8 @@ void load(kirne::RunState& s, const std::vector<double>& xyz) {
 
 void set_choices(kirne::RunState& s, bool g2, bool g3, bool g4) {
   s.FL_G2 = g2, s.FL_G3 = g3, s.FL_G4 = g4;
-  s.RMAX_FROM_ABSORBER = RMAX_BENCH;
-  s.RMAX2 = RMAX_BENCH * RMAX_BENCH;
+  s.RMAX_FROM_ABSORBER = bench_rmax;
+  s.RMAX2 = bench_rmax * bench_rmax;
 }
 
 // Seconds per frame of the full enumeration on the cut, for one choice.
@@ -144,7 +144,7 @@ bool fast_agrees(kirne::RunState& s, const std::vector<std::vector<double>>& cut
     load(s, frame);
     kirne::prdf_calc(s);
   }
-  const int written = static_cast<int>(std::floor(RMAX_BENCH / kirne::DR + 1e-9));
+  const int written = static_cast<int>(std::floor(bench_rmax / kirne::DR + 1e-9));
   for (int bin = 1; bin <= written; ++bin) {
     if (s.RDF_G2[bin] != h.g2[bin] || s.RDF_G3[bin] != h.g3[bin] || s.RDF_G4[bin] != h.g4[bin])
       return false;
@@ -155,8 +155,13 @@ bool fast_agrees(kirne::RunState& s, const std::vector<std::vector<double>>& cut
 }  // namespace
 
 int main(int argc, char** argv) {
-  const fs::path trajectory = fs::absolute(argc > 1 ? argv[1] : KIRNE_BENCH_TRAJECTORY);
-  const std::string binary = fs::absolute(argc > 2 ? argv[2] : KIRNE_BINARY).string();
+  // An empty argument keeps the default.
+  auto given = [&](int i, const char* fallback) {
+    return fs::absolute(argc > i && *argv[i] != '\0' ? argv[i] : fallback);
+  };
+  const fs::path trajectory = given(1, KIRNE_BENCH_TRAJECTORY);
+  const std::string binary = given(2, KIRNE_BINARY).string();
+  if (argc > 3) bench_rmax = std::atof(argv[3]);
   const fs::path dir = fs::temp_directory_path() / ("kirne-distribution-bench-" +
                                                      std::to_string(getpid()));
   fs::create_directories(dir);
@@ -165,10 +170,11 @@ int main(int argc, char** argv) {
   const double frame_count = static_cast<double>(frames.size());
   const int atoms = frames.empty() ? 0 : static_cast<int>(frames[0].size() / 3);
   std::printf("trajectory %s: %zu frames of %d atoms, Rmax %.1f\n", trajectory.c_str(),
-              frames.size(), atoms, RMAX_BENCH);
+              frames.size(), atoms, bench_rmax);
 
   // 1. The real program, best of two runs each.
-  const std::string all = "Cu\n\ntraj\n6\ny\ny\ny\n", g2_only = "Cu\n\ntraj\n6\ny\nn\nn\n";
+  const std::string head = "Cu\n\ntraj\n" + std::to_string(bench_rmax) + "\ny\n";
+  const std::string all = head + "y\ny\n", g2_only = head + "n\nn\n";
   Timing full{1e30, 0}, plain{1e30, 0};
   for (int pass = 0; pass < 2; ++pass) {
     const Timing f = run_interactive(binary, dir, all);
