@@ -59,8 +59,8 @@ double distance_from_centre(const RunState& s, std::int32_t i) {
   double dx = checked_sub(s.X[i], s.X0);
   double dy = checked_sub(s.Y[i], s.Y0);
   double dz = checked_sub(s.Z[i], s.Z0);
-  double sum = checked_add(checked_add(checked_mul(dx, dx), checked_mul(dy, dy)),
-                           checked_mul(dz, dz));
+  double sum =
+      checked_add(checked_add(checked_mul(dx, dx), checked_mul(dy, dy)), checked_mul(dz, dz));
   return std::sqrt(sum);
 }
 

@@ -24,8 +24,8 @@ void write_atoms(common::TextOutput& file, RunState& s) {
     double xi = checked_sub(s.X[i], s.X0);
     double yi = checked_sub(s.Y[i], s.Y0);
     double zi = checked_sub(s.Z[i], s.Z0);
-    double r2 = checked_add(checked_add(checked_mul(xi, xi), checked_mul(yi, yi)),
-                            checked_mul(zi, zi));
+    double r2 =
+        checked_add(checked_add(checked_mul(xi, xi), checked_mul(yi, yi)), checked_mul(zi, zi));
     // The boundary belongs to the cluster; a distance that is not a number
     // fails the test and leaves the atom out.
     if (!(r2 <= s.RMAX2)) continue;

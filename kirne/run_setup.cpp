@@ -24,9 +24,8 @@ void take_absorber_choice(RunState& state, std::int32_t v) {
   }
   // -v of the most negative value does not exist; it asks for "all atoms"
   // anyway, which the configuration loop refuses with its own message.
-  state.NICENTATOM = v == std::numeric_limits<std::int32_t>::min()
-                         ? std::numeric_limits<std::int32_t>::max()
-                         : -v;
+  state.NICENTATOM =
+      v == std::numeric_limits<std::int32_t>::min() ? std::numeric_limits<std::int32_t>::max() : -v;
   state.ICENTATOM = 0;
 }
 

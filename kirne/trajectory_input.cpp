@@ -127,7 +127,7 @@ std::string_view TrajectoryInput::take_token() {
   const char* p = buf_.data() + pos_;
   std::size_t limit = std::min(end_ - pos_, MAX_TOKEN + 1);
   std::size_t n = 0;
-  while (n < limit && static_cast<unsigned char>(p[n]) > 32) ++n;
+  while (n<limit&& static_cast<unsigned char>(p[n])> 32) ++n;
   if (n > MAX_TOKEN) common::fail_io(common::IO_INVALID_INPUT);
   pos_ += n;
   return std::string_view(p, n);

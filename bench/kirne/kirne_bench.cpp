@@ -13,8 +13,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -104,10 +104,11 @@ void bench_program(const std::string& binary, const fs::path& trajectory, const 
     if (pass == 0 || run.wall < best.wall) best = run;
   }
   double mb = megabytes(fs::file_size(trajectory));
-  std::printf("%s: exit %d, %.2f MB, wall %.3f s (%.0f MB/s), cpu %.3f s (%.0f MB/s), "
-              "max RSS %ld KB\n",
-              label, WIFEXITED(best.status) ? WEXITSTATUS(best.status) : -1, mb, best.wall,
-              mb / best.wall, best.cpu, mb / best.cpu, best.max_rss_kb);
+  std::printf(
+      "%s: exit %d, %.2f MB, wall %.3f s (%.0f MB/s), cpu %.3f s (%.0f MB/s), "
+      "max RSS %ld KB\n",
+      label, WIFEXITED(best.status) ? WEXITSTATUS(best.status) : -1, mb, best.wall, mb / best.wall,
+      best.cpu, mb / best.cpu, best.max_rss_kb);
 }
 
 // The first `frames` frames of a trajectory whose frames all have one count.

@@ -13,19 +13,25 @@ const T& pick(Random& random, const std::vector<T>& items) {
   return items[below(random, items.size())];
 }
 
-const std::vector<std::string> NUMBERS = {
-    "0",    "-0",   "1",    "-1",        "2",      "7",          "1e308", "-1e308", "1e-320",
-    "nan",  "Inf",  "-INF", "2147483647", "2147483648", "-2147483648", "200000", "200001",
-    "1.5",  "1,5",  "1e",   "1.5D3",     "$1F",    ".",          "+",     "--1",    "0x10",
-    "99999999999999999999", "3.", ".5e-3", "1e+"};
+const std::vector<std::string> NUMBERS = {"0",          "-0",         "1",
+                                          "-1",         "2",          "7",
+                                          "1e308",      "-1e308",     "1e-320",
+                                          "nan",        "Inf",        "-INF",
+                                          "2147483647", "2147483648", "-2147483648",
+                                          "200000",     "200001",     "1.5",
+                                          "1,5",        "1e",         "1.5D3",
+                                          "$1F",        ".",          "+",
+                                          "--1",        "0x10",       "99999999999999999999",
+                                          "3.",         ".5e-3",      "1e+"};
 
-const std::vector<std::string> SYMBOLS = {"Fe", "O", "fe", "Cu", "C12", "Ca2+", "17", "",
-                                          "Zr", "Si", "X", "\t", " "};
+const std::vector<std::string> SYMBOLS = {"Fe", "O",  "fe", "Cu", "C12", "Ca2+", "17",
+                                          "",   "Zr", "Si", "X",  "\t",  " "};
 
 const std::vector<std::string> TOKENS_TO_INSERT = {
-    " ", "\t", "\r", "\n", "\r\n", "\x1a", std::string(1, '\0'), "-", "+", ".", "e", "E",
-    "0", "9", "Fe ",
-    "\n\n\n", "1e999", "nan", " 1 2 3", "\n0\n\n", "\n3\n\n", "\n-1\n", "\n200001\n"};
+    " ",      "\t",        "\r",    "\n",  "\r\n",   "\x1a",    std::string(1, '\0'),
+    "-",      "+",         ".",     "e",   "E",      "0",       "9",
+    "Fe ",    "\n\n\n",    "1e999", "nan", " 1 2 3", "\n0\n\n", "\n3\n\n",
+    "\n-1\n", "\n200001\n"};
 
 std::string first_frames(const std::string& path, int frames) {
   std::ifstream in(path, std::ios::binary);
@@ -67,8 +73,8 @@ void edit_once(std::string& text, Random& random) {
 
 std::string noise(Random& random) {
   std::string text(below(random, 300), '\0');
-  for (char& c : text) c = char(below(random, 4) == 0 ? pick(random, TOKENS_TO_INSERT)[0]
-                                                        : char(random()));
+  for (char& c : text)
+    c = char(below(random, 4) == 0 ? pick(random, TOKENS_TO_INSERT)[0] : char(random()));
   return text;
 }
 
@@ -107,8 +113,9 @@ Invocation random_invocation(Random& random) {
   std::size_t mode = below(random, 6);
   if (mode == 0 || mode == 1) {
     call.args = {mode == 0 ? "int" : "test"};
-    std::vector<std::string> lines = {pick(random, SYMBOLS), "O Fe Cu", "md", pick(random, NUMBERS),
-                                      "y", "n", "", "x", "n", pick(random, NUMBERS), "", ""};
+    std::vector<std::string> lines = {
+        pick(random, SYMBOLS), "O Fe Cu", "md", pick(random, NUMBERS), "y", "n", "", "x", "n",
+        pick(random, NUMBERS), "",        ""};
     std::size_t count = below(random, lines.size() + 3);
     for (std::size_t i = 0; i < count; ++i) {
       call.answers += i < lines.size() ? lines[i] : pick(random, NUMBERS);
@@ -117,8 +124,11 @@ Invocation random_invocation(Random& random) {
     if (below(random, 5) == 0) call.answers += noise(random);
     return call;
   }
-  call.args = {below(random, 3) ? "md" : "md.xyz", pick(random, NUMBERS), pick(random, NUMBERS),
-               below(random, 2) ? "3.5" : pick(random, NUMBERS), pick(random, SYMBOLS),
+  call.args = {below(random, 3) ? "md" : "md.xyz",
+               pick(random, NUMBERS),
+               pick(random, NUMBERS),
+               below(random, 2) ? "3.5" : pick(random, NUMBERS),
+               pick(random, SYMBOLS),
                below(random, 2) ? "0" : pick(random, NUMBERS)};
   std::size_t types = below(random, 8) == 0 ? 14 + below(random, 10) : below(random, 4);
   for (std::size_t i = 0; i < types; ++i) call.args.push_back(pick(random, SYMBOLS));

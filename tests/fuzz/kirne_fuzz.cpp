@@ -133,7 +133,8 @@ int main(int argc, char** argv) {
   long program_runs = 0;
   reader_state();
   for (; iteration < options.iterations; ++iteration) {
-    double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double elapsed =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (options.seconds > 0.0 && elapsed >= options.seconds) break;
     std::string trajectory = mutated_trajectory(seeds, random);
     Invocation call = random_invocation(random);

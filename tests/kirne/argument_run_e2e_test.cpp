@@ -43,14 +43,14 @@ TEST(ArgumentRun, WritesListClustersAndTranscript) {
                           parameter_echo("md", 0, 0, " 2.0000000000000000E+000") +
                           statistics(2, 2, 1) + SAVING_G2));
   EXPECT_EQ(read_file(dir / "conf.dat"), crlf("md_1.xyz\nmd_2.xyz\n"));
-  EXPECT_EQ(read_file(dir / "md_1.xyz"),
-            crlf("# Cluster: 1.  frame one\n" + atom(0, ZERO, ZERO, ZERO) +
-                 atom(2, ONE, ZERO, ZERO) + atom(1, ZERO, TWO, ZERO) +
-                 "1 100 100 10\n2 100 100 20\n"));
-  EXPECT_EQ(read_file(dir / "md_2.xyz"),
-            crlf("# Cluster: 2. t=1.5 ps\n" + atom(0, ZERO, ZERO, ZERO) +
-                 atom(2, MINUS_ONE, ZERO, ZERO) + atom(1, ZERO, TWO, ZERO) +
-                 "1 100 100 10\n2 100 100 20\n"));
+  EXPECT_EQ(
+      read_file(dir / "md_1.xyz"),
+      crlf("# Cluster: 1.  frame one\n" + atom(0, ZERO, ZERO, ZERO) + atom(2, ONE, ZERO, ZERO) +
+           atom(1, ZERO, TWO, ZERO) + "1 100 100 10\n2 100 100 20\n"));
+  EXPECT_EQ(
+      read_file(dir / "md_2.xyz"),
+      crlf("# Cluster: 2. t=1.5 ps\n" + atom(0, ZERO, ZERO, ZERO) + atom(2, MINUS_ONE, ZERO, ZERO) +
+           atom(1, ZERO, TWO, ZERO) + "1 100 100 10\n2 100 100 20\n"));
   EXPECT_TRUE(std::filesystem::exists(dir / "g2_tot.txt"));
 }
 
@@ -82,15 +82,15 @@ TEST(ArgumentRun, SeveralAbsorbersGetTheirOwnLabelledClusters) {
   auto run = run_kirne(dir, {"md", "0", "0", "2.0", "Fe", "-4", "O"});
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(read_file(dir / "conf.dat"), crlf("md_1_1.xyz\nmd_1_3.xyz\n"));
-  EXPECT_EQ(read_file(dir / "md_1_1.xyz"),
-            crlf("# Cluster: 1_1. \n" + atom(0, ZERO, ZERO, ZERO) + atom(2, ONE, ZERO, ZERO) +
-                 atom(1, TWO, ZERO, ZERO) + atom(1, ONE, ONE, ZERO) +
-                 "1 100 100 10\n2 100 100 20\n"));
-  EXPECT_EQ(read_file(dir / "md_1_3.xyz"),
-            crlf("# Cluster: 1_3. \n" + atom(1, MINUS_TWO, ZERO, ZERO) +
-                 atom(2, MINUS_ONE, ZERO, ZERO) + atom(0, ZERO, ZERO, ZERO) +
-                 atom(2, ONE, ZERO, ZERO) + atom(1, MINUS_ONE, ONE, ZERO) +
-                 "1 100 100 10\n2 100 100 20\n"));
+  EXPECT_EQ(
+      read_file(dir / "md_1_1.xyz"),
+      crlf("# Cluster: 1_1. \n" + atom(0, ZERO, ZERO, ZERO) + atom(2, ONE, ZERO, ZERO) +
+           atom(1, TWO, ZERO, ZERO) + atom(1, ONE, ONE, ZERO) + "1 100 100 10\n2 100 100 20\n"));
+  EXPECT_EQ(
+      read_file(dir / "md_1_3.xyz"),
+      crlf("# Cluster: 1_3. \n" + atom(1, MINUS_TWO, ZERO, ZERO) + atom(2, MINUS_ONE, ZERO, ZERO) +
+           atom(0, ZERO, ZERO, ZERO) + atom(2, ONE, ZERO, ZERO) + atom(1, MINUS_ONE, ONE, ZERO) +
+           "1 100 100 10\n2 100 100 20\n"));
   EXPECT_NE(run.out.find(crlf(statistics(1, 1, 2))), std::string::npos) << run.out;
 }
 
@@ -131,11 +131,11 @@ TEST(ArgumentRun, AtomSymbolRules) {
   write_file(dir / "md.xyz",
              "5\r\nc\r\n17 Fe 0 0 0\r\nC12 1 0 0\r\nCa2+ 0 1 0\r\nFe\t0 0 1\r\nO    -1 0 0");
   run_kirne(dir, {"md", "0", "0", "5", "Fe", "1", "C", "Ca", "O"});
-  EXPECT_EQ(read_file(dir / "md_1.xyz"),
-            crlf("# Cluster: 1. c\n" + atom(0, ZERO, ZERO, ZERO) + atom(2, ONE, ZERO, ZERO) +
-                 atom(3, ZERO, ONE, ZERO) + atom(1, ZERO, ZERO, ONE) +
-                 atom(4, MINUS_ONE, ZERO, ZERO) +
-                 "1 100 100 10\n2 100 100 20\n3 100 100 30\n4 100 100 40\n"));
+  EXPECT_EQ(
+      read_file(dir / "md_1.xyz"),
+      crlf("# Cluster: 1. c\n" + atom(0, ZERO, ZERO, ZERO) + atom(2, ONE, ZERO, ZERO) +
+           atom(3, ZERO, ONE, ZERO) + atom(1, ZERO, ZERO, ONE) + atom(4, MINUS_ONE, ZERO, ZERO) +
+           "1 100 100 10\n2 100 100 20\n3 100 100 30\n4 100 100 40\n"));
 }
 
 TEST(ArgumentRun, FileNameForms) {
@@ -144,10 +144,10 @@ TEST(ArgumentRun, FileNameForms) {
     const char* file;
     const char* cluster;
   };
-  for (const Case& c : {Case{"md.xyz", "md.xyz", "md_1.xyz"}, Case{"md", "md.xyz", "md_1.xyz"},
-                        Case{"md.XYZ", "md.XYZ", "md_1.xyz"},
-                        Case{"md.Xyz", "md.Xyz.xyz", "md.Xyz_1.xyz"},
-                        Case{"run.1.xyz", "run.1.xyz", "run_1.xyz"}}) {
+  for (const Case& c :
+       {Case{"md.xyz", "md.xyz", "md_1.xyz"}, Case{"md", "md.xyz", "md_1.xyz"},
+        Case{"md.XYZ", "md.XYZ", "md_1.xyz"}, Case{"md.Xyz", "md.Xyz.xyz", "md.Xyz_1.xyz"},
+        Case{"run.1.xyz", "run.1.xyz", "run_1.xyz"}}) {
     TempDir dir;
     write_file(dir / c.file, "1\n\nO 0 0 0\n");
     auto run = run_kirne(dir, {c.given, "0", "0", "1", "O", "0"});

@@ -1,5 +1,7 @@
 // The quick conversion of plain decimals must give exactly the double of the
 // general parser, and must leave every other token to it.
+#include "kirne/decimal_fast_path.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 #include <string>
 
 #include "common/number_syntax.hpp"
-#include "kirne/decimal_fast_path.hpp"
 
 using kirne::decimal_fast_path;
 
@@ -24,10 +25,10 @@ TEST(DecimalFastPath, PlainNumbers) {
     const char* token;
     double value;
   };
-  for (const Case& c : {Case{"0", 0.0}, Case{"36.2096", 36.2096}, Case{"-5.31536e-05", -5.31536e-05},
-                        Case{"+1.5E3", 1500.0}, Case{".5", 0.5}, Case{"5.", 5.0},
-                        Case{"0.1", 0.1}, Case{"9007199254740992", 9007199254740992.0},
-                        Case{"1e22", 1e22}, Case{"1e-22", 1e-22}}) {
+  for (const Case& c :
+       {Case{"0", 0.0}, Case{"36.2096", 36.2096}, Case{"-5.31536e-05", -5.31536e-05},
+        Case{"+1.5E3", 1500.0}, Case{".5", 0.5}, Case{"5.", 5.0}, Case{"0.1", 0.1},
+        Case{"9007199254740992", 9007199254740992.0}, Case{"1e22", 1e22}, Case{"1e-22", 1e-22}}) {
     double value = -1.0;
     ASSERT_TRUE(decimal_fast_path(c.token, value)) << c.token;
     EXPECT_TRUE(same_bits(value, c.value)) << c.token;
@@ -38,9 +39,9 @@ TEST(DecimalFastPath, PlainNumbers) {
 }
 
 TEST(DecimalFastPath, LeavesOtherTokensToTheGeneralParser) {
-  for (const char* token : {"", "-", ".", "1e", "1e+", "1.5D3", "1,5", "--1", "1..2", "inf",
-                            "Nan", "abc", "1e23", "1e-23", "9007199254740993", "12345678901234567890",
-                            "1e12345", "1x"}) {
+  for (const char* token :
+       {"", "-", ".", "1e", "1e+", "1.5D3", "1,5", "--1", "1..2", "inf", "Nan", "abc", "1e23",
+        "1e-23", "9007199254740993", "12345678901234567890", "1e12345", "1x"}) {
     double value = 0.0;
     EXPECT_FALSE(decimal_fast_path(token, value)) << token;
   }

@@ -36,10 +36,9 @@ TEST(Dialog, TestModeTranscriptCopyAndCluster) {
       "FE  1.0000000000E+000  2.0000000000E+000  3.0000000000E+000\n"
       "O   2.0000000000E+000  2.0000000000E+000  3.0000000000E+000\n";
   std::string expected =
-      banner("!!! Running in the test mode !!!") + TYPE_PROMPTS +
-      type_table(2, "FE O  ", "FE") + NAME_AND_RMAX +
-      parameter_echo("md", 0, 0, " 5.0000000000000000E+000") + G2_QUESTION + G2_QUESTION +
-      G2_QUESTION + G3_QUESTION + G4_QUESTION +
+      banner("!!! Running in the test mode !!!") + TYPE_PROMPTS + type_table(2, "FE O  ", "FE") +
+      NAME_AND_RMAX + parameter_echo("md", 0, 0, " 5.0000000000000000E+000") + G2_QUESTION +
+      G2_QUESTION + G2_QUESTION + G3_QUESTION + G4_QUESTION +
       " How many clusters do you want to calculate (MAX=2147483647)? \n" + atoms +
       "  Maximum distance for PRDFs maxr= 0.0000000E+000 A.\n"
       "  Central point in the cluster:  1.5000000E+000  2.0000000E+000  3.0000000E+000\n"
@@ -62,11 +61,12 @@ TEST(Dialog, TestModeTranscriptCopyAndCluster) {
 TEST(Dialog, InteractiveModeWithCrLfAnswers) {
   TempDir dir;
   write_file(dir / "md.xyz", "1\n\nFe 0 0 0\n");
-  auto run = run_kirne(dir, {"point.xyz"}, "\r\n fe  Zr\r\n\r\nmd.xyz\r\n5\r\n\r\nyes\r\nn\r\nn\r\n");
+  auto run =
+      run_kirne(dir, {"point.xyz"}, "\r\n fe  Zr\r\n\r\nmd.xyz\r\n5\r\n\r\nyes\r\nn\r\nn\r\n");
   EXPECT_EQ(run.exit_code, 0);
   std::string expected =
-      banner("!!! Running in the interactive mode !!!") + "Enter central atom type: " +
-      TYPE_PROMPTS + type_table(1, "fE ", "fE") + NAME_AND_RMAX +
+      banner("!!! Running in the interactive mode !!!") +
+      "Enter central atom type: " + TYPE_PROMPTS + type_table(1, "fE ", "fE") + NAME_AND_RMAX +
       parameter_echo("md.xyz", 0, 0, " 5.0000000000000000E+000") + G2_QUESTION + G2_QUESTION +
       G3_QUESTION + G4_QUESTION + " No fE atom is present in md.xyz !!!\n";
   EXPECT_EQ(run.out, crlf(expected));
@@ -80,11 +80,10 @@ TEST(Dialog, EmptyAnswerLineKeepsTheNextAnswer) {
   write_file(dir / "md.xyz", "1\n\nO 0 0 0\n");
   auto run = run_kirne(dir, {"int"}, "O\n\nmd\n1\n\nY\n\nn\nn\n");
   EXPECT_EQ(run.exit_code, 0);
-  std::string expected =
-      banner("!!! Running in the interactive mode !!!") + TYPE_PROMPTS +
-      type_table(1, "O  ", "O ") + NAME_AND_RMAX +
-      parameter_echo("md", 0, 0, ONE) + G2_QUESTION + G2_QUESTION + G3_QUESTION + G3_QUESTION +
-      G4_QUESTION + statistics(1, 1, 1) + SAVING_G2;
+  std::string expected = banner("!!! Running in the interactive mode !!!") + TYPE_PROMPTS +
+                         type_table(1, "O  ", "O ") + NAME_AND_RMAX +
+                         parameter_echo("md", 0, 0, ONE) + G2_QUESTION + G2_QUESTION + G3_QUESTION +
+                         G3_QUESTION + G4_QUESTION + statistics(1, 1, 1) + SAVING_G2;
   EXPECT_EQ(run.out, crlf(expected));
   EXPECT_EQ(read_file(dir / "md_1.xyz"),
             crlf("# Cluster: 1. \n" + atom(0, ZERO, ZERO, ZERO) + "1 100 100 10\n"));
@@ -101,8 +100,7 @@ TEST(Dialog, ModeKeywords) {
   };
   for (const Case& c : {Case{{"latest.xyz"}, test_mode}, Case{{"point.xyz"}, interactive},
                         Case{{"INT"}, interactive}, Case{{"TEST"}, test_mode},
-                        Case{{"int", "test"}, test_mode}, Case{{"Test"}, ""},
-                        Case{{"Int"}, ""}}) {
+                        Case{{"int", "test"}, test_mode}, Case{{"Test"}, ""}, Case{{"Int"}, ""}}) {
     TempDir dir;
     std::string expected = crlf(banner(c.mode_line));
     auto run = run_kirne(dir, c.args, "");

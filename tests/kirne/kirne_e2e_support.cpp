@@ -23,8 +23,8 @@ std::string banner(const std::string& mode_line) {
 }
 
 std::string type_table(int npot, const std::string& types_line, const std::string& central) {
-  return "Number of different atoms: " + std::to_string(npot) + "\n\nAtoms types are: " +
-         types_line + "\nCentral atom type is: " + central + "\n";
+  return "Number of different atoms: " + std::to_string(npot) +
+         "\n\nAtoms types are: " + types_line + "\nCentral atom type is: " + central + "\n";
 }
 
 std::string parameter_echo(const std::string& name, int skipfirst, int skip,

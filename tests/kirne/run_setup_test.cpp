@@ -1,8 +1,9 @@
 // Run mode, argument list, type form and file-name resolution.
+#include "kirne/run_setup.hpp"
+
 #include <gtest/gtest.h>
 
 #include "kirne/file_name_resolution.hpp"
-#include "kirne/run_setup.hpp"
 
 using namespace kirne;
 
@@ -92,10 +93,10 @@ TEST(FileNameResolution, NameForms) {
     const char* base;
     const char* file;
   };
-  for (const Case& c : {Case{"md.xyz", "md", "md.xyz"}, Case{"md", "md", "md.xyz"},
-                        Case{"md.XYZ", "md", "md.XYZ"}, Case{"md.Xyz", "md.Xyz", "md.Xyz.xyz"},
-                        Case{"run.1.xyz", "run", "run.1.xyz"}, Case{"", "", ".xyz"},
-                        Case{"a.xyz.bak", "a", "a.xyz.bak"}}) {
+  for (const Case& c :
+       {Case{"md.xyz", "md", "md.xyz"}, Case{"md", "md", "md.xyz"}, Case{"md.XYZ", "md", "md.XYZ"},
+        Case{"md.Xyz", "md.Xyz", "md.Xyz.xyz"}, Case{"run.1.xyz", "run", "run.1.xyz"},
+        Case{"", "", ".xyz"}, Case{"a.xyz.bak", "a", "a.xyz.bak"}}) {
     ResolvedName resolved = resolve_file_name(c.given);
     EXPECT_EQ(resolved.base, c.base) << c.given;
     EXPECT_EQ(resolved.file_name, c.file) << c.given;

@@ -90,11 +90,11 @@ TEST(Stops, StandardInputEndsWhileAQuestionWaits) {
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.out, crlf(head + "Enter central atom type: " + ended));
   run = run_kirne(dir, {"int"}, "Fe\n\nmd\n5\n");
-  EXPECT_EQ(run.out, crlf(head + "Enter central atom type: Enter other atom types: " +
-                          type_table(1, "FE ", "FE") +
-                          "Enter XYZ-filename without extension: Enter Rmax: " +
-                          parameter_echo("md", 0, 0, " 5.0000000000000000E+000") +
-                          "Do you want to calculate RDF_G2 and PRDFs ?[y/n] " + ended));
+  EXPECT_EQ(run.out,
+            crlf(head + "Enter central atom type: Enter other atom types: " +
+                 type_table(1, "FE ", "FE") + "Enter XYZ-filename without extension: Enter Rmax: " +
+                 parameter_echo("md", 0, 0, " 5.0000000000000000E+000") +
+                 "Do you want to calculate RDF_G2 and PRDFs ?[y/n] " + ended));
 }
 
 TEST(Stops, AtomCountsAndAtomNumbersOutsideTheConfiguration) {
@@ -118,8 +118,8 @@ TEST(Stops, AtomCountsAndAtomNumbersOutsideTheConfiguration) {
 
 TEST(Stops, MalformedTrajectoriesGetTheFailureReport) {
   const std::vector<std::string> args{"md", "0", "0", "5", "Fe", "0"};
-  for (const char* trajectory : {"1\n\nFe 1.0D0 0 0\n", "2\n\nFe 0 0 0\n", "1\n\n1 2 3\n",
-                                 "1\n\nFe 0 0 0\nx\n", "1.5\n"}) {
+  for (const char* trajectory :
+       {"1\n\nFe 1.0D0 0 0\n", "2\n\nFe 0 0 0\n", "1\n\n1 2 3\n", "1\n\nFe 0 0 0\nx\n", "1.5\n"}) {
     TempDir dir;
     expect_failure_report(run_on(dir, trajectory, args), "EInOutError: Invalid input");
   }

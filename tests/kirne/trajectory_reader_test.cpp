@@ -1,5 +1,7 @@
 // Reading configurations: symbols, coordinates and line rules, through the
 // quick sweep and the general path alike.
+#include "kirne/trajectory_reader.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 
 #include "kirne/run_state.hpp"
 #include "kirne/trajectory_input.hpp"
-#include "kirne/trajectory_reader.hpp"
 
 using namespace kirne;
 
@@ -103,7 +104,9 @@ TEST(ReadConfiguration, EndOfDataRules) {
   read_configuration(s);
   EXPECT_EQ(s.NAT, 0);
   EXPECT_TRUE(trajectory_finished(s));
-  RunState& marked = state_reading("1\n\nO 0 0 0\n\x1a" "1\n\nO 0 0 0\n");
+  RunState& marked = state_reading(
+      "1\n\nO 0 0 0\n\x1a"
+      "1\n\nO 0 0 0\n");
   read_configuration(marked);
   EXPECT_TRUE(trajectory_finished(marked));
 }
@@ -116,18 +119,22 @@ TEST(ReadConfigurationDeathTest, BadCountsAndNumbers) {
   EXPECT_EQ(short_line.Z[1], 0.0);
   EXPECT_EXIT(read_configuration(state_reading("1\n\nFe 0 0")), testing::ExitedWithCode(217),
               "Invalid input");
-  EXPECT_EXIT(read_configuration(state_reading("1\n\nFe 0 0 0,5\n")),
-              testing::ExitedWithCode(217), "Invalid input");
+  EXPECT_EXIT(read_configuration(state_reading("1\n\nFe 0 0 0,5\n")), testing::ExitedWithCode(217),
+              "Invalid input");
   EXPECT_EXIT(read_configuration(state_reading("x\n")), testing::ExitedWithCode(217),
               "Invalid input");
   EXPECT_EXIT(read_configuration(state_reading("-1\n\n")), testing::ExitedWithCode(0), "");
 }
 
 TEST(TrajectoryInput, LineDropsEveryCarriageReturn) {
-  TrajectoryInput input = TrajectoryInput::from_string("ab\rc\n\x1a" "d\n");
+  TrajectoryInput input = TrajectoryInput::from_string(
+      "ab\rc\n\x1a"
+      "d\n");
   EXPECT_EQ(input.line(), "abc");
   EXPECT_TRUE(input.at_eof());
-  EXPECT_EQ(input.line(), "\x1a" "d");
+  EXPECT_EQ(input.line(),
+            "\x1a"
+            "d");
   EXPECT_EQ(input.line(), "");
 }
 
