@@ -19,7 +19,7 @@ TextInput::Impl::~Impl() {
 bool TextInput::Impl::refill() {
   if (!is_open) fail_io(IO_FILE_NOT_OPEN);
   if (exhausted || fd < 0) return false;
-  if (data.size() != CHUNK_SIZE) data.resize(CHUNK_SIZE);
+  if (data.size() != chunk_size) data.resize(chunk_size);
   ssize_t n;
   do {
     n = ::read(fd, data.data(), data.size());
@@ -53,7 +53,7 @@ TextInput::~TextInput() = default;
 TextInput TextInput::open_file(const std::string& path) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) fail_io(io_error_opening(errno, path, false));
-  struct stat st;
+  struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     ::close(fd);
     fail_io(IO_ACCESS_DENIED);
@@ -61,6 +61,10 @@ TextInput TextInput::open_file(const std::string& path) {
   auto impl = std::make_unique<Impl>();
   impl->fd = fd;
   impl->owns_fd = true;
+  if (S_ISREG(st.st_mode) && st.st_size >= 0 &&
+      static_cast<std::size_t>(st.st_size) < Impl::CHUNK_SIZE) {
+    impl->chunk_size = static_cast<std::size_t>(st.st_size) + 1;
+  }
   return TextInput(std::move(impl));
 }
 

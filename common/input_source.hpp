@@ -21,6 +21,9 @@ struct TextInput::Impl {
   std::size_t end = 0;
   // A token that crosses from one chunk into the next is gathered here.
   std::string scratch;
+  // Bytes asked of each read: small files need no full-size chunk, which
+  // would be cleared for nothing on every open.
+  std::size_t chunk_size = CHUNK_SIZE;
 
   ~Impl();
 
