@@ -1,5 +1,6 @@
 #include "kirne/trajectory_reader.hpp"
 
+#include <cstring>
 #include <string>
 
 #include "common/failure.hpp"
@@ -54,14 +55,18 @@ bool read_atom_in_buffer(TrajectoryInput& input, Symbol& symbol, double (&xyz)[3
   }
   for (double& value : xyz) {
     while (p != end && static_cast<unsigned char>(*p) <= 32 && *p != '\n' && *p != 26) ++p;
-    const char* token = p;
-    while (p != end && static_cast<unsigned char>(*p) > 32) ++p;
-    if (p == end || p == token) return false;
-    if (!decimal_fast_path(std::string_view(token, std::size_t(p - token)), value)) return false;
+    if (p == end || static_cast<unsigned char>(*p) <= 32) return false;
+    if (!scan_plain_decimal(p, end, value)) return false;
+    if (p == end || static_cast<unsigned char>(*p) > 32) return false;
   }
-  input.consume(std::size_t(p - view.data()));
-  symbol.assign(kept, 2);
-  if (count == 1) symbol[1] = ' ';
+  // The rest of the line is passed here when its end is in the buffer too.
+  const void* lf = std::memchr(p, '\n', std::size_t(end - p));
+  input.consume(lf ? std::size_t(static_cast<const char*>(lf) + 1 - view.data())
+                   : std::size_t(p - view.data()));
+  if (!lf) input.skip_line();
+  if (symbol.size() != 2) symbol.resize(2);
+  symbol[0] = kept[0];
+  symbol[1] = count == 1 ? ' ' : kept[1];
   return true;
 }
 
@@ -104,8 +109,8 @@ void read_configuration(RunState& state) {
       state.X[i] = input.read_real();
       state.Y[i] = input.read_real();
       state.Z[i] = input.read_real();
+      input.skip_line();
     }
-    input.skip_line();
     if (echo) echo_atom(state, i);
   }
 }
