@@ -68,6 +68,17 @@ std::string dummy_atom_line(int feff_potential) {
   return coordinates_and_potential(field, field, field, feff_potential) + "  Dummy atom";
 }
 
+void mark_types_met(const ClusterAtoms& atoms, PotentialMap& map) {
+  for (int i = 1; i <= atoms.count; ++i) feff_potential_of(atoms.type[i], map);
+}
+
+bool every_entry_met(const PotentialMap& map) {
+  for (int j = 1; j <= map.count; ++j) {
+    if (map.unmet_mark[j] == 1) return false;
+  }
+  return true;
+}
+
 void compose_feff_input(const std::string& cluster_path, const std::string& template_path,
                         const std::string& input_path, PotentialMap& map, ClusterAtoms& atoms) {
   read_cluster_atoms(cluster_path, atoms);

@@ -23,4 +23,12 @@ std::string dummy_atom_line(int feff_potential);
 void compose_feff_input(const std::string& cluster_path, const std::string& template_path,
                         const std::string& input_path, PotentialMap& map, ClusterAtoms& atoms);
 
+// Marks the entries of every type index that occurs among the atoms as met,
+// exactly as composing the cluster's input would, without writing anything.
+void mark_types_met(const ClusterAtoms& atoms, PotentialMap& map);
+
+// True when no entry waits for its type index any more: later clusters can
+// then change no mark.
+bool every_entry_met(const PotentialMap& map);
+
 }  // namespace tolva64

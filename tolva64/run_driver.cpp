@@ -17,12 +17,17 @@ common::TextOutput& console() { return common::TextOutput::standard_output(); }
 
 void say(const std::string& line) { console().write(line).end_line(); }
 
-[[noreturn]] void stop_on_cluster_line(int cluster_number, const std::string& list_name) {
+}  // namespace
+
+void stop_on_cluster_line(int cluster_number, const std::string& list_name) {
   say(" Error at line " + common::integer_layout(cluster_number, 5) + " in file " + list_name);
   common::stop_program(1);
 }
 
-}  // namespace
+void print_cluster_lines(const std::string& cluster_name) {
+  say(" ");
+  say("File: " + cluster_name);
+}
 
 void stop_on_file(const std::string& name, const std::string& complaint) {
   say(" The file \"" + name + "\" " + complaint);
@@ -46,6 +51,10 @@ void check_required_files(const RunFiles& files) {
                                   &files.feff_template, &files.feff_program}) {
     if (!common::file_exists(*name)) stop_on_file(*name, "is absent!");
   }
+}
+
+void check_cluster_list(const RunFiles& files) {
+  if (!common::file_exists(files.cluster_list)) stop_on_file(files.cluster_list, "is absent!");
 }
 
 std::string cluster_suffix(int cluster_number) {
@@ -81,8 +90,7 @@ void walk_cluster_list(const RunFiles& files, SpectrumTotals& totals) {
     if (!common::file_exists(cluster_name)) {
       stop_on_cluster_line(cluster_number, files.cluster_list);
     }
-    say(" ");
-    say("File: " + cluster_name);
+    print_cluster_lines(cluster_name);
     std::string suffix = cluster_suffix(cluster_number);
     if (cluster_done(suffix)) continue;
     process_cluster(cluster_number, cluster_name, suffix, files, map, atoms, totals);

@@ -17,6 +17,16 @@ void print_banner();
 // the cluster list, potential map, template and FEFF program that is missing.
 void check_required_files(const RunFiles& files);
 
+// " Error at line     3 in file conf.dat", then the end of the run with exit
+// code 1: the cluster file named on that line does not exist.
+[[noreturn]] void stop_on_cluster_line(int cluster_number, const std::string& list_name);
+
+// " " and "File: <name>", the lines every cluster of the list prints.
+void print_cluster_lines(const std::string& cluster_name);
+
+// As check_required_files, for the cluster list alone.
+void check_cluster_list(const RunFiles& files);
+
 // The suffix of cluster n's result files: "007" for 7, "1234" for 1234.
 std::string cluster_suffix(int cluster_number);
 

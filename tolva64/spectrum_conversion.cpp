@@ -66,4 +66,16 @@ void write_spectrum_file(const Spectrum& spectrum, const std::string& path) {
   out.close();
 }
 
+Spectrum read_spectrum_file(const std::string& path) {
+  common::TextInput in = common::TextInput::open_file(path);
+  Spectrum spectrum;
+  while (!in.at_eof()) {
+    spectrum.value.push_back(in.read_real());
+    spectrum.grid.push_back(in.read_real());
+    in.skip_line();
+  }
+  in.close();
+  return spectrum;
+}
+
 }  // namespace tolva64

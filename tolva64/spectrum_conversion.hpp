@@ -33,4 +33,9 @@ std::optional<Spectrum> read_xmu_file(const std::string& path);
 // grid value in the fixed layout 10.5; " 1.2345000000000000E-002    0.05000".
 void write_spectrum_file(const Spectrum& spectrum, const std::string& path);
 
+// Reads back a file written by write_spectrum_file. The value's 17 digits
+// give back the very double that was written; the grid gives back the value
+// that prints as the same 5 decimals.
+Spectrum read_spectrum_file(const std::string& path);
+
 }  // namespace tolva64

@@ -1,0 +1,44 @@
+#pragma once
+// The job-array script for a Slurm cluster: one array task per shard of the
+// cluster list, each running several FEFF at once, and the instructions to
+// submit it together with the averaging that waits for every task.
+#include <string>
+
+#include "run_files.hpp"
+#include "run_options.hpp"
+
+namespace tolva64 {
+
+inline constexpr const char* BATCH_SCRIPT_NAME = "tolva64.sbatch";
+
+struct BatchSettings {
+  std::string program;     // absolute path of tolva64, as the tasks start it
+  std::string partition;   // empty: the cluster's default partition
+  int tasks = 1;
+  int cpus_per_task = 1;
+};
+
+// A word for the shell: as it is when it holds only safe characters,
+// otherwise in single quotes.
+std::string shell_word(const std::string& text);
+
+// The script: the #SBATCH lines, then one command that runs the task's
+// shard. Shard I of N is the array index over a fixed N, so a task run again
+// alone (sbatch --array=3) still runs shard 3 of N. LF line ends.
+std::string batch_script_text(const BatchSettings& settings);
+
+// The two shell lines that submit the array and, after it, the averaging.
+std::string submit_commands(const BatchSettings& settings);
+
+// The settings of the options, with the defaults filled in: as many tasks as
+// clusters but at most DEFAULT_MAX_TASKS, and DEFAULT_CPUS_PER_TASK cores.
+BatchSettings batch_settings_for(const RunOptions& options, int clusters);
+
+// Counts the lines of the cluster list as the run walks them.
+int count_clusters(const std::string& cluster_list);
+
+// Writes the script, executable, in the run directory and prints what was
+// written and how to submit it.
+void write_batch_script(const BatchSettings& settings, int clusters);
+
+}  // namespace tolva64

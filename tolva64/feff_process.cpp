@@ -1,0 +1,72 @@
+#include "feff_process.hpp"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "common/failure.hpp"
+
+extern char** environ;
+
+namespace tolva64 {
+
+namespace {
+
+// Undoes the file actions whatever way start_feff_in leaves.
+struct FileActions {
+  posix_spawn_file_actions_t actions;
+  FileActions() { posix_spawn_file_actions_init(&actions); }
+  ~FileActions() { posix_spawn_file_actions_destroy(&actions); }
+  FileActions(const FileActions&) = delete;
+  FileActions& operator=(const FileActions&) = delete;
+};
+
+}  // namespace
+
+pid_t start_feff_in(const std::string& program_path, const std::string& directory) {
+  FileActions files;
+  constexpr int CREATE = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
+  // The output files are opened after the change of directory, so their
+  // relative names land in FEFF's own directory. Several FEFF runs must not
+  // read the one console at once, hence /dev/null.
+  int rc = posix_spawn_file_actions_addchdir_np(&files.actions, directory.c_str());
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(&files.actions, 0, "/dev/null", O_RDONLY, 0);
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(&files.actions, 1, FEFF_STDOUT_FILE, CREATE, 0644);
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(&files.actions, 2, FEFF_STDERR_FILE, CREATE, 0644);
+  if (rc != 0) common::fail_process(rc);
+  std::string path = program_path;
+  std::vector<char*> argv{path.data(), nullptr};
+  pid_t pid = 0;
+  rc = posix_spawn(&pid, path.c_str(), &files.actions, nullptr, argv.data(), environ);
+  if (rc != 0) common::fail_process(rc);
+  return pid;
+}
+
+pid_t wait_for_any_feff() {
+  int status = 0;
+  pid_t pid = -1;
+  while ((pid = waitpid(-1, &status, 0)) < 0 && errno == EINTR) {
+  }
+  return pid;
+}
+
+void pass_on_file(const std::string& path, int stream) {
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  char buffer[65536];
+  ssize_t got = 0;
+  while ((got = read(fd, buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR)) {
+    for (ssize_t done = 0; done < got;) {
+      ssize_t put = write(stream, buffer + done, static_cast<std::size_t>(got - done));
+      if (put < 0 && errno != EINTR) break;
+      if (put > 0) done += put;
+    }
+  }
+  close(fd);
+}
+
+}  // namespace tolva64

@@ -1,0 +1,47 @@
+// The text of tolva64 --help.
+#include "run_options.hpp"
+
+namespace tolva64 {
+
+std::string help_text() {
+  return R"(Usage: tolva64 [options]
+
+Runs FEFF (./feff.exe) on every cluster file listed in conf.dat that has no
+results yet, writes the per-cluster spectra xt.<n> and mu.<n>, and averages
+them into xt_tot.txt and mu_tot.txt. The run directory holds conf.dat,
+pot.dat, feff.dat, feff.exe and the cluster files.
+
+Without options, one FEFF runs at a time in the run directory.
+
+Running FEFF in parallel on this machine:
+  -j, --jobs N         up to N FEFF runs at once (1 to 512). Each runs in its
+                       own scratch directory, tolva64.scratch/<n>; the files
+                       and the console lines come out as in a plain run
+      --keep-scratch   keep the scratch directories after conversion
+      --shard I/N      only the clusters on lines n with (n-1) mod N = I-1;
+                       writes their per-cluster files and no totals. Each
+                       feff.inp is the one a fresh plain run would write
+
+Averaging without FEFF:
+      --average        reads xt.<n> and mu.<n> of every line of conf.dat and
+                       writes xt_tot.txt and mu_tot.txt, the standard
+                       deviation (xt_std.txt, mu_std.txt) and the standard
+                       error of the mean (xt_sem.txt, mu_sem.txt)
+
+Running on a Slurm cluster:
+      --slurm          writes tolva64.sbatch, a job array of shards, and
+                       prints how to submit it with the averaging after it
+  -p, --partition P    partition of the jobs (default: the cluster's default)
+      --tasks N        number of array tasks, i.e. shards (default: the
+                       number of clusters, at most 10)
+  -c, --cpus-per-task N  cores per task, FEFF runs at once in a task
+                       (default: 4)
+
+  -h, --help           shows this text
+
+Exit codes: 0 done; 1 a required file or a cluster file is missing;
+2 a bad command line; 217 a file or number error (report on stderr).
+)";
+}
+
+}  // namespace tolva64

@@ -1,0 +1,191 @@
+#include "run_options.hpp"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+
+namespace tolva64 {
+
+namespace {
+
+struct OptionSpec {
+  const char* long_name;
+  char short_name;  // 0: long form only
+  bool takes_value;
+};
+
+constexpr OptionSpec SPECS[] = {
+    {"jobs", 'j', true},      {"shard", 0, true},         {"keep-scratch", 0, false},
+    {"average", 0, false},    {"slurm", 0, false},        {"partition", 'p', true},
+    {"tasks", 0, true},       {"cpus-per-task", 'c', true}, {"help", 'h', false},
+};
+
+const OptionSpec* find_long(const std::string& name) {
+  for (const OptionSpec& spec : SPECS) {
+    if (name == spec.long_name) return &spec;
+  }
+  return nullptr;
+}
+
+const OptionSpec* find_short(char name) {
+  for (const OptionSpec& spec : SPECS) {
+    if (spec.short_name != 0 && name == spec.short_name) return &spec;
+  }
+  return nullptr;
+}
+
+// A whole number from 1 to `most`, digits only.
+std::optional<int> count_from(const std::string& text, int most) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+  }
+  int value = std::stoi(text);
+  if (value < 1 || value > most) return std::nullopt;
+  return value;
+}
+
+std::optional<Shard> shard_from(const std::string& text) {
+  std::string::size_type slash = text.find('/');
+  if (slash == std::string::npos) return std::nullopt;
+  std::optional<int> count = count_from(text.substr(slash + 1), 1000000);
+  std::optional<int> index = count_from(text.substr(0, slash), 1000000);
+  if (!count || !index || *index > *count) return std::nullopt;
+  return Shard{*index, *count};
+}
+
+// The partition lands on a line of the batch script, so it keeps to the
+// characters partition names are made of.
+bool plain_partition_name(const std::string& text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    bool letter_or_digit = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (!letter_or_digit && c != '_' && c != '-' && c != '.' && c != ',') return false;
+  }
+  return true;
+}
+
+// Stores one option's value; the error text when the value is bad.
+std::string apply(const std::string& name, const std::string& value, RunOptions& options) {
+  if (name == "jobs" || name == "tasks" || name == "cpus-per-task") {
+    int most = name == "jobs" ? MAX_JOBS : 100000;
+    std::optional<int> count = count_from(value, most);
+    if (!count) {
+      return "--" + name + " needs a whole number from 1 to " + std::to_string(most) +
+             ", not '" + value + "'";
+    }
+    (name == "jobs" ? options.jobs : name == "tasks" ? options.tasks : options.cpus_per_task) =
+        *count;
+  } else if (name == "shard") {
+    options.shard = shard_from(value);
+    if (!options.shard) return "--shard needs I/N with 1 <= I <= N, not '" + value + "'";
+  } else if (name == "partition") {
+    if (!plain_partition_name(value)) return "--partition: not a partition name: '" + value + "'";
+    options.partition = value;
+  } else if (name == "keep-scratch") {
+    options.keep_scratch = true;
+  }
+  return "";
+}
+
+bool any_of(const std::set<std::string>& seen, std::initializer_list<const char*> names,
+            std::string& found) {
+  for (const char* name : names) {
+    if (seen.count(name) != 0) {
+      found = name;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Picks the mode from the options given; the error text when they clash.
+std::string choose_mode(const std::set<std::string>& seen, RunOptions& options) {
+  std::string other;
+  if (seen.count("help") != 0) {
+    options.mode = RunMode::HELP;
+  } else if (seen.count("average") != 0) {
+    if (any_of(seen, {"jobs", "shard", "keep-scratch", "slurm", "partition", "tasks",
+                      "cpus-per-task"}, other)) {
+      return "--average does not go with --" + other;
+    }
+    options.mode = RunMode::AVERAGE;
+  } else if (seen.count("slurm") != 0) {
+    if (any_of(seen, {"jobs", "shard", "keep-scratch"}, other)) {
+      return "--slurm does not go with --" + other + " (the script sets them for each task)";
+    }
+    options.mode = RunMode::BATCH_SCRIPT;
+  } else if (any_of(seen, {"partition", "tasks", "cpus-per-task"}, other)) {
+    return "--" + other + " belongs to --slurm";
+  } else if (!seen.empty()) {
+    options.mode = RunMode::SCRATCH;
+  }
+  return "";
+}
+
+}  // namespace
+
+ParsedOptions parse_options(const std::vector<std::string>& args) {
+  ParsedOptions parsed;
+  std::set<std::string> seen;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const OptionSpec* spec = nullptr;
+    std::optional<std::string> value;
+    if (arg.rfind("--", 0) == 0 && arg.size() > 2) {
+      std::string::size_type equals = arg.find('=');
+      spec = find_long(arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2));
+      if (equals != std::string::npos) value = arg.substr(equals + 1);
+    } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] != '-') {
+      spec = find_short(arg[1]);
+      if (arg.size() > 2) value = arg.substr(2);
+    } else {
+      parsed.error = "unexpected argument '" + arg + "'";
+      return parsed;
+    }
+    if (spec == nullptr) {
+      parsed.error = "unknown option '" + arg + "'";
+      return parsed;
+    }
+    std::string name = spec->long_name;
+    if (!spec->takes_value && value) {
+      parsed.error = "--" + name + " takes no value";
+      return parsed;
+    }
+    if (spec->takes_value && !value) {
+      if (i + 1 == args.size()) {
+        parsed.error = "--" + name + " needs a value";
+        return parsed;
+      }
+      value = args[++i];
+    }
+    seen.insert(name);
+    parsed.error = apply(name, value.value_or(""), parsed.options);
+    if (!parsed.error.empty()) return parsed;
+  }
+  parsed.error = choose_mode(seen, parsed.options);
+  return parsed;
+}
+
+RunOptions read_command_line(int argc, char** argv) {
+  ParsedOptions parsed = parse_options(std::vector<std::string>(argv + 1, argv + argc));
+  if (!parsed.error.empty()) stop_on_usage(parsed.error);
+  if (parsed.options.mode == RunMode::HELP) {
+    std::string text = help_text();
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(nullptr);
+    std::exit(0);
+  }
+  return parsed.options;
+}
+
+void stop_on_usage(const std::string& message) {
+  std::string text = "tolva64: " + message + "\nTry 'tolva64 --help' for the options.\n";
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  std::fflush(nullptr);
+  std::exit(2);
+}
+
+}  // namespace tolva64

@@ -1,0 +1,37 @@
+#include "scratch_directory.hpp"
+
+#include <filesystem>
+#include <system_error>
+
+#include "common/failure.hpp"
+
+namespace tolva64 {
+
+namespace fs = std::filesystem;
+
+std::string scratch_directory_for(const std::string& suffix) {
+  return std::string(SCRATCH_ROOT) + "/" + suffix;
+}
+
+void prepare_scratch_directory(const std::string& path) {
+  std::error_code error;
+  fs::remove_all(path, error);
+  if (error) common::fail_io(common::io_error_from_errno(error.value()));
+  // Another shard may remove the empty root just as this one makes the
+  // directory below it; making it again then succeeds. Once made, the root
+  // is no longer empty and stays.
+  for (int attempt = 1; attempt <= 3; ++attempt) {
+    fs::create_directories(path, error);
+    if (!error) return;
+  }
+  common::fail_io(common::io_error_from_errno(error.value()));
+}
+
+void remove_scratch_directory(const std::string& path) {
+  std::error_code error;
+  fs::remove_all(path, error);
+  // Fails while other clusters, or another shard, still use the root.
+  fs::remove(SCRATCH_ROOT, error);
+}
+
+}  // namespace tolva64

@@ -1,0 +1,23 @@
+#pragma once
+// The scratch directories of a parallel run: one per cluster, under one
+// root in the run directory, named by the cluster's suffix. FEFF's fixed file
+// names cannot collide there, and runs of different shards in the same
+// directory never share one.
+#include <string>
+
+namespace tolva64 {
+
+inline constexpr const char* SCRATCH_ROOT = "tolva64.scratch";
+
+// "tolva64.scratch/007" for suffix 007.
+std::string scratch_directory_for(const std::string& suffix);
+
+// Creates the cluster's scratch directory, empty: whatever a stopped run left
+// there is removed first. A failure ends the run with the failure report.
+void prepare_scratch_directory(const std::string& path);
+
+// Removes the scratch directory with its content, and the root once it is
+// empty. What cannot be removed is left alone: it is never read again.
+void remove_scratch_directory(const std::string& path);
+
+}  // namespace tolva64

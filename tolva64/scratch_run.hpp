@@ -1,0 +1,26 @@
+#pragma once
+// The run with FEFF in scratch directories: up to N clusters at once, all of
+// the list or one shard of it.
+#include "run_files.hpp"
+#include "run_options.hpp"
+#include "spectrum_average.hpp"
+
+namespace tolva64 {
+
+// Walks the cluster list as the plain run does, with the same checks, stops,
+// console lines, per-cluster files and sums, but composes each input into the
+// cluster's scratch directory and keeps up to options.jobs FEFF runs going.
+// Inputs are composed in cluster order, so the dummy-atom marks are those of
+// the plain run.
+//
+// With a shard, only the shard's clusters print lines and run FEFF. Every
+// other cluster before them, and every one already done, still marks the
+// potential map, so each input is the one a plain run from a fresh start
+// would write whichever clusters are done.
+void walk_cluster_list_in_scratch(const RunFiles& files, const RunOptions& options,
+                                  SpectrumTotals& totals);
+
+// A shard writes no averages: its closing lines say how to get them.
+void print_shard_closing_lines(const Shard& shard);
+
+}  // namespace tolva64
