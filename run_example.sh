@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main job, end to end, on the bundled copper trajectory:
 #   1. builds the programs;
-#   2. runs kirne: clusters of 6 A around 10 absorbers in each of 10 frames, and G2;
+#   2. runs kirne: a cluster of 6 A around the copper atom nearest the centre of
+#      the first frame, in each of the 100 frames, and G2;
 #   3. writes pot.dat and feff.dat for copper, and places the FEFF stand-in as feff.exe;
 #   4. runs tolva64: one stand-in run per cluster, then the averages;
 #   5. draws the results with gnuplot.
@@ -12,7 +13,7 @@ cd "$(dirname "$0")"
 top=$(pwd)
 run_dir=${RUN_DIR:-$top/run}
 build_dir=${BUILD_DIR:-$top/build}
-trajectory=cu300_10frames
+trajectory=cu300
 
 ./scripts/install_deps.sh gnuplot-nox
 cmake -S . -B "$build_dir" >/dev/null
@@ -22,7 +23,7 @@ mkdir -p "$run_dir"
 cd "$run_dir"
 if [ ! -s g2_tot.txt ]; then
   cp "$top/examples/$trajectory.xyz" .
-  "$build_dir/kirne/kirne" "$trajectory" 0 0 6.0 Cu -10
+  "$build_dir/kirne/kirne" "$trajectory" 0 0 6.0 Cu 0
 fi
 
 # Type index 0 is the absorber, 1 every other copper atom.
@@ -37,10 +38,10 @@ cp "$build_dir/feff_standin/feff_standin" feff.exe
 cat <<MSG
 
 Results in $run_dir:
-  conf.dat, ${trajectory}_*.xyz   cluster list and cluster files (kirne)
-  g2_tot.txt, g2_CU-CU.txt        G2 and the partial RDF (kirne)
-  xt.NNN, mu.NNN                  chi(k) and mu(E) of each cluster (tolva64)
-  xt_tot.txt, mu_tot.txt          configuration averages (tolva64)
+  conf.dat, ${trajectory}_N.xyz   cluster list and cluster files (kirne)
+  g2_tot.txt, g2_CU-CU.txt     G2 and the partial RDF (kirne)
+  xt.NNN, mu.NNN               chi(k) and mu(E) of each cluster (tolva64)
+  xt_tot.txt, mu_tot.txt       configuration averages (tolva64)
 Pictures:
   $run_dir/chi_k2.png  $run_dir/chi_ft.png  $run_dir/mu.png  $run_dir/g2.png
 MSG

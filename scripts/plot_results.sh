@@ -11,8 +11,9 @@ cd "$run_dir"
 
 # |FT| of k^2 chi(k) on r = 0..6 A: |sum w(k) k^2 chi(k) exp(2ikr) dk| / sqrt(pi).
 fourier_transform() {
-  awk -v kmin=3 -v kmax=12 '
-    { chi[NR] = $1; k[NR] = $2; n = NR }
+  awk '
+    BEGIN { kmin = 3.0; kmax = 12.0 }
+    { chi[NR] = $1 + 0; k[NR] = $2 + 0; n = NR }
     END {
       pi = atan2(0, -1)
       for (r = 0; r <= 6.0001; r += 0.02) {
