@@ -34,9 +34,10 @@ pid_t start_feff_in(const std::string& program_path, const std::string& director
   // relative names land in FEFF's own directory. Several FEFF runs must not
   // read the one console at once, hence /dev/null.
   int rc = posix_spawn_file_actions_addchdir_np(&files.actions, directory.c_str());
-  if (rc == 0) rc = posix_spawn_file_actions_addopen(&files.actions, 0, "/dev/null", O_RDONLY, 0);
-  if (rc == 0) rc = posix_spawn_file_actions_addopen(&files.actions, 1, FEFF_STDOUT_FILE, CREATE, 0644);
-  if (rc == 0) rc = posix_spawn_file_actions_addopen(&files.actions, 2, FEFF_STDERR_FILE, CREATE, 0644);
+  posix_spawn_file_actions_t* actions = &files.actions;
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 0, "/dev/null", O_RDONLY, 0);
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 1, FEFF_STDOUT_FILE, CREATE, 0644);
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 2, FEFF_STDERR_FILE, CREATE, 0644);
   if (rc != 0) common::fail_process(rc);
   std::string path = program_path;
   std::vector<char*> argv{path.data(), nullptr};

@@ -36,8 +36,8 @@ std::string upper(std::string name) {
 void print_see_lines(const std::string& average, const std::string& deviation,
                      const std::string& error) {
   say("See the file " + upper(average) + " for the result.");
-  say("See the files " + upper(deviation) + " and " + upper(error) +
-      " for the standard deviation and the standard error of the mean.");
+  say("See " + upper(deviation) + " for the standard deviation and " + upper(error) +
+      " for the standard error of the mean.");
 }
 
 }  // namespace

@@ -61,7 +61,8 @@ std::optional<Shard> shard_from(const std::string& text) {
 bool plain_partition_name(const std::string& text) {
   if (text.empty()) return false;
   for (char c : text) {
-    bool letter_or_digit = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    bool letter_or_digit =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
     if (!letter_or_digit && c != '_' && c != '-' && c != '.' && c != ',') return false;
   }
   return true;
