@@ -2,6 +2,7 @@
 // cluster file compared byte for byte, CR LF included.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "kirne_e2e_support.hpp"
@@ -156,4 +157,22 @@ TEST(ArgumentRun, FileNameForms) {
     EXPECT_NE(run.out.find(crlf(std::string("XYZ-filename: ") + c.given + "\n")),
               std::string::npos);
   }
+}
+
+// The distance range of the distribution tables (one row per 0.01 A up to
+// MAXR): the smallest half extent of configuration 1 (here 5 of 5, 10, 15)
+// when that is the only configuration, Rmax once a second one is read, and
+// Rmax from the start with several absorbers per configuration.
+TEST(ArgumentRun, DistanceRangeOfTheDistributionTables) {
+  auto g2_rows = [](const std::string& trajectory, const std::string& choice) {
+    TempDir dir;
+    write_file(dir / "md.xyz", trajectory);
+    run_kirne(dir, {"md", "0", "0", "8", "Fe", choice, "O"});
+    std::string table = read_file(dir / "g2_tot.txt");
+    return std::count(table.begin(), table.end(), '\n');
+  };
+  const std::string frame = "2\n\nFe 0 0 0\nO 10 20 30\n";
+  EXPECT_EQ(g2_rows(frame, "0"), 500);
+  EXPECT_EQ(g2_rows(frame + frame, "0"), 800);
+  EXPECT_EQ(g2_rows(frame, "-2"), 800);
 }
