@@ -29,7 +29,7 @@ struct FileActions {
 
 pid_t start_feff_in(const std::string& program_path, const std::string& directory) {
   FileActions files;
-  constexpr int CREATE = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
+  constexpr int CREATE = O_WRONLY | O_CREAT | O_TRUNC;  // kept open across the exec
   // The output files are opened after the change of directory, so their
   // relative names land in FEFF's own directory. Several FEFF runs must not
   // read the one console at once, hence /dev/null.

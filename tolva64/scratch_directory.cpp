@@ -15,7 +15,12 @@ std::string scratch_directory_for(const std::string& suffix) {
 
 void prepare_scratch_directory(const std::string& path) {
   std::error_code error;
-  fs::remove_all(path, error);
+  // A FEFF run of a stopped run may still be writing there; its files come
+  // and go while the directory is emptied.
+  for (int attempt = 1; attempt <= 3; ++attempt) {
+    fs::remove_all(path, error);
+    if (!error) break;
+  }
   if (error) common::fail_io(common::io_error_from_errno(error.value()));
   // Another shard may remove the empty root just as this one makes the
   // directory below it; making it again then succeeds. Once made, the root

@@ -34,7 +34,11 @@ void handle_cluster(const ClusterLine& line, const RunFiles& files, const RunOpt
   bool ours = !options.shard || options.shard->holds(line.number);
   if (!ours || cluster_done(line.suffix)) {
     if (options.shard) mark_types_of(line.name, map, atoms);
-    if (ours) window.add_done(line.number, line.name);
+    if (!ours) return;
+    // A run stopped between keeping the results and removing the scratch
+    // directory leaves it behind; nothing will use it again.
+    if (!options.keep_scratch) remove_scratch_directory(scratch_directory_for(line.suffix));
+    window.add_done(line.number, line.name);
     return;
   }
   window.make_room();
