@@ -1,0 +1,103 @@
+// The command line of tolva64: the forms each option takes, the modes they
+// select, and the exact complaints about bad command lines.
+#include <gtest/gtest.h>
+
+#include "tolva64/run_options.hpp"
+#include "tolva64_test_run.hpp"
+
+namespace {
+
+using tolva64::parse_options;
+using tolva64::RunMode;
+
+TEST(RunOptions, NoArgumentsIsThePlainRun) {
+  auto parsed = parse_options({});
+  EXPECT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.options.mode, RunMode::PLAIN);
+}
+
+TEST(RunOptions, JobsTakesEveryUsualForm) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"--jobs", "3"}, {"--jobs=3"}, {"-j", "3"}, {"-j3"}, {"-j", "1", "-j", "3"}}) {
+    auto parsed = parse_options(args);
+    EXPECT_EQ(parsed.error, "") << args[0];
+    EXPECT_EQ(parsed.options.mode, RunMode::SCRATCH);
+    EXPECT_EQ(parsed.options.jobs, 3);
+    EXPECT_FALSE(parsed.options.shard);
+  }
+  EXPECT_EQ(parse_options({"--keep-scratch"}).options.mode, RunMode::SCRATCH);
+  EXPECT_EQ(parse_options({"--keep-scratch"}).options.jobs, 1);
+}
+
+TEST(RunOptions, ShardSelectsLinesByTheirRemainder) {
+  auto parsed = parse_options({"--shard", "2/3", "-j", "2"});
+  ASSERT_EQ(parsed.error, "");
+  ASSERT_TRUE(parsed.options.shard);
+  std::vector<int> held;
+  for (int n = 1; n <= 9; ++n) {
+    if (parsed.options.shard->holds(n)) held.push_back(n);
+  }
+  EXPECT_EQ(held, (std::vector<int>{2, 5, 8}));
+  EXPECT_TRUE(parse_options({"--shard=1/1"}).options.shard->holds(7));
+  EXPECT_TRUE(parse_options({"--shard=3/3"}).options.shard->holds(3));
+  EXPECT_FALSE(parse_options({"--shard=3/3"}).options.shard->holds(4));
+}
+
+TEST(RunOptions, SlurmTakesItsSettings) {
+  auto parsed = parse_options({"--slurm", "-p", "short", "--tasks", "8", "-c16"});
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.options.mode, RunMode::BATCH_SCRIPT);
+  EXPECT_EQ(parsed.options.partition, "short");
+  EXPECT_EQ(parsed.options.tasks, 8);
+  EXPECT_EQ(parsed.options.cpus_per_task, 16);
+  auto defaults = parse_options({"--slurm"}).options;
+  EXPECT_EQ(defaults.partition, "");
+  EXPECT_EQ(defaults.tasks, 0);
+  EXPECT_EQ(defaults.cpus_per_task, 0);
+  EXPECT_EQ(parse_options({"--average"}).options.mode, RunMode::AVERAGE);
+  EXPECT_EQ(parse_options({"-j", "2", "--help"}).options.mode, RunMode::HELP);
+}
+
+TEST(RunOptions, BadCommandLinesAreNamed) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"--jobs"}, "--jobs needs a value"},
+      {{"--jobs", "0"}, "--jobs needs a whole number from 1 to 512, not '0'"},
+      {{"-j", "two"}, "--jobs needs a whole number from 1 to 512, not 'two'"},
+      {{"--jobs=513"}, "--jobs needs a whole number from 1 to 512, not '513'"},
+      {{"-j", "+2"}, "--jobs needs a whole number from 1 to 512, not '+2'"},
+      {{"--shard", "0/3"}, "--shard needs I/N with 1 <= I <= N, not '0/3'"},
+      {{"--shard", "4/3"}, "--shard needs I/N with 1 <= I <= N, not '4/3'"},
+      {{"--shard", "3"}, "--shard needs I/N with 1 <= I <= N, not '3'"},
+      {{"--average=yes"}, "--average takes no value"},
+      {{"--average", "-j", "2"}, "--average does not go with --jobs"},
+      {{"--slurm", "--shard", "1/2"},
+       "--slurm does not go with --shard (the script sets them for each task)"},
+      {{"--tasks", "4"}, "--tasks belongs to --slurm"},
+      {{"--slurm", "-p", "a b"}, "--partition: not a partition name: 'a b'"},
+      {{"--slurm", "--cpus-per-task", "-1"},
+       "--cpus-per-task needs a whole number from 1 to 100000, not '-1'"},
+      {{"--job", "2"}, "unknown option '--job'"},
+      {{"-x"}, "unknown option '-x'"},
+      {{"conf.dat"}, "unexpected argument 'conf.dat'"},
+      {{"-"}, "unexpected argument '-'"},
+      {{"--"}, "unexpected argument '--'"},
+  };
+  for (const auto& [args, error] : cases) EXPECT_EQ(parse_options(args).error, error) << error;
+}
+
+TEST(RunOptions, ProgramStopsWithCodeTwoOnABadCommandLine) {
+  tolva64_test::RunDir dir;
+  auto result = test_support::run_program(TOLVA64_BIN, {"--jobs", "0"}, dir.path());
+  EXPECT_EQ(result.exit_code, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err,
+            "tolva64: --jobs needs a whole number from 1 to 512, not '0'\n"
+            "Try 'tolva64 --help' for the options.\n");
+  auto help = test_support::run_program(TOLVA64_BIN, {"-h"}, dir.path());
+  EXPECT_EQ(help.exit_code, 0);
+  EXPECT_EQ(help.out.rfind("Usage: tolva64 [options]\n", 0), 0u);
+  EXPECT_NE(help.out.find("--cpus-per-task"), std::string::npos);
+  EXPECT_FALSE(dir.exists("feff.inp"));
+}
+
+}  // namespace
