@@ -40,8 +40,8 @@ TEST(ScratchRun, TwoJobsWriteWhatThePlainRunWrites) {
 
   // The plain run itself: FEFF's line right after the announcement, and the
   // dummy atom of type 3 up to the cluster that first holds that type.
-  EXPECT_TRUE(holds(plain_run.out, crlf("*** Cluster #  7. FEFF started for the file: md_7.xyz.\n") +
-                                       "FEFF ran for md_7.xyz\n"));
+  const std::string announcement = "*** Cluster #  7. FEFF started for the file: md_7.xyz.\n";
+  EXPECT_TRUE(holds(plain_run.out, crlf(announcement) + "FEFF ran for md_7.xyz\n"));
   EXPECT_EQ(plain_run.err.substr(0, 45), "FEFF note on md_5.xyz\nFEFF note on md_15.xyz\n");
   auto inputs = plain.inputs("plain");
   ASSERT_EQ(inputs.size(), 60u);
