@@ -77,7 +77,9 @@ std::string batch_script_text(const BatchSettings& settings) {
 }
 
 std::string submit_commands(const BatchSettings& settings) {
-  std::string average = "sbatch --dependency=afterok:${jid%%;*} --job-name=tolva64-average";
+  // A failed task would otherwise leave the averaging waiting for ever.
+  std::string average =
+      "sbatch --dependency=afterok:${jid%%;*} --kill-on-invalid-dep=yes --job-name=tolva64-average";
   if (!settings.partition.empty()) average += " --partition=" + settings.partition;
   average += " --output=tolva64_average.out --wrap=" +
              shell_word(shell_word(settings.program) + " --average");

@@ -22,8 +22,9 @@ TEST(BatchScript, ScriptRunsShardIOfAFixedNumber) {
   BatchSettings settings{"/opt/bin/tolva64", "short", 4, 8};
   const std::string submit =
       "jid=$(sbatch --parsable tolva64.sbatch)\n"
-      "sbatch --dependency=afterok:${jid%%;*} --job-name=tolva64-average --partition=short "
-      "--output=tolva64_average.out --wrap='/opt/bin/tolva64 --average'\n";
+      "sbatch --dependency=afterok:${jid%%;*} --kill-on-invalid-dep=yes "
+      "--job-name=tolva64-average --partition=short --output=tolva64_average.out "
+      "--wrap='/opt/bin/tolva64 --average'\n";
   EXPECT_EQ(submit_commands(settings), submit);
   EXPECT_EQ(batch_script_text(settings),
             "#!/bin/bash\n"
@@ -38,7 +39,8 @@ TEST(BatchScript, ScriptRunsShardIOfAFixedNumber) {
             "# per-cluster files of its clusters. Submit it from the run directory,\n"
             "# with the averaging that waits for every task:\n"
             "#   jid=$(sbatch --parsable tolva64.sbatch)\n"
-            "#   sbatch --dependency=afterok:${jid%%;*} --job-name=tolva64-average "
+            "#   sbatch --dependency=afterok:${jid%%;*} --kill-on-invalid-dep=yes "
+            "--job-name=tolva64-average "
             "--partition=short --output=tolva64_average.out "
             "--wrap='/opt/bin/tolva64 --average'\n"
             "exec /opt/bin/tolva64 --shard \"$SLURM_ARRAY_TASK_ID/4\" "
