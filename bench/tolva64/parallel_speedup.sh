@@ -50,7 +50,8 @@ jobs4=$(timed_run jobs4 --jobs 4)
 
 for name in jobs2 jobs4; do
   for f in "$work"/plain/xt.* "$work"/plain/mu.* "$work"/plain/*_tot.txt; do
-    cmp -s "$f" "$work/$name/${f##*/}" || { echo "$name: ${f##*/} differs" >&2; exit 1; }
+    cmp -s "$f" "$work/$name/${f##*/}" ||
+      { echo "$name: ${f##*/} differs" >&2; exit 1; }
   done
 done
 
