@@ -21,6 +21,8 @@ cleanup() {
   rm -rf "$dir"
 }
 trap cleanup EXIT
+# An outer time limit's TERM still stops the daemons.
+trap 'exit 143' TERM INT
 
 # Starting is bounded by the cluster script itself (installs included).
 eval "$(scripts/slurm_cluster.sh start "$dir/cluster")"

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <regex>
 #include <sstream>
 
 namespace tolva64_test {
@@ -52,9 +51,13 @@ std::string cluster_text(int k, const std::vector<AtomLine>& atoms) {
 
 std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
+// xt.<digits>, mu.<digits>, and xt_ or mu_ followed by tot, std or sem and ".txt".
 bool is_result_name(const std::string& name) {
-  static const std::regex pattern(R"(((xt|mu)\.[0-9]+)|((xt|mu)_(tot|std|sem)\.txt))");
-  return std::regex_match(name, pattern);
+  std::string kind = name.substr(0, 3);
+  if (kind != "xt." && kind != "mu." && kind != "xt_" && kind != "mu_") return false;
+  std::string rest = name.substr(3);
+  if (kind.back() == '_') return rest == "tot.txt" || rest == "std.txt" || rest == "sem.txt";
+  return !rest.empty() && rest.find_first_not_of("0123456789") == std::string::npos;
 }
 
 }  // namespace
