@@ -126,47 +126,45 @@ std::string choose_mode(const std::set<std::string>& seen, RunOptions& options) 
   return "";
 }
 
+// Splits one argument into its option and the value written into it
+// ("--jobs=2", "-j2"); the error text when it is no option.
+std::string split_argument(const std::string& arg, const OptionSpec*& spec,
+                           std::optional<std::string>& value) {
+  if (arg.rfind("--", 0) == 0 && arg.size() > 2) {
+    std::string::size_type equals = arg.find('=');
+    spec = find_long(arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2));
+    if (equals != std::string::npos) value = arg.substr(equals + 1);
+  } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] != '-') {
+    spec = find_short(arg[1]);
+    if (arg.size() > 2) value = arg.substr(2);
+  } else {
+    return "unexpected argument '" + arg + "'";
+  }
+  return spec == nullptr ? "unknown option '" + arg + "'" : "";
+}
+
 }  // namespace
 
 ParsedOptions parse_options(const std::vector<std::string>& args) {
   ParsedOptions parsed;
   std::set<std::string> seen;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
+  for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     const OptionSpec* spec = nullptr;
     std::optional<std::string> value;
-    if (arg.rfind("--", 0) == 0 && arg.size() > 2) {
-      std::string::size_type equals = arg.find('=');
-      spec = find_long(arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2));
-      if (equals != std::string::npos) value = arg.substr(equals + 1);
-    } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] != '-') {
-      spec = find_short(arg[1]);
-      if (arg.size() > 2) value = arg.substr(2);
-    } else {
-      parsed.error = "unexpected argument '" + arg + "'";
-      return parsed;
-    }
-    if (spec == nullptr) {
-      parsed.error = "unknown option '" + arg + "'";
-      return parsed;
-    }
+    parsed.error = split_argument(args[i], spec, value);
+    if (!parsed.error.empty()) break;
     std::string name = spec->long_name;
     if (!spec->takes_value && value) {
       parsed.error = "--" + name + " takes no value";
-      return parsed;
+    } else if (spec->takes_value && !value && i + 1 == args.size()) {
+      parsed.error = "--" + name + " needs a value";
+    } else {
+      if (spec->takes_value && !value) value = args[++i];
+      seen.insert(name);
+      parsed.error = apply(name, value.value_or(""), parsed.options);
     }
-    if (spec->takes_value && !value) {
-      if (i + 1 == args.size()) {
-        parsed.error = "--" + name + " needs a value";
-        return parsed;
-      }
-      value = args[++i];
-    }
-    seen.insert(name);
-    parsed.error = apply(name, value.value_or(""), parsed.options);
-    if (!parsed.error.empty()) return parsed;
   }
-  parsed.error = choose_mode(seen, parsed.options);
+  if (parsed.error.empty()) parsed.error = choose_mode(seen, parsed.options);
   return parsed;
 }
 
