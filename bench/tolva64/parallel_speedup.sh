@@ -55,7 +55,8 @@ for name in jobs2 jobs4; do
   done
 done
 
-echo "tolva64 on $clusters clusters, FEFF of fixed cost ${FEFF_STANDIN_DELAY_SECONDS} s, $(nproc) cores"
+echo "tolva64 on $clusters clusters, FEFF of fixed cost ${FEFF_STANDIN_DELAY_SECONDS} s," \
+  "$(nproc) cores"
 printf '  plain run   %6.2f s\n' "$plain"
 printf '  --jobs 2    %6.2f s   speed-up %4.2fx\n' "$jobs2" "$(ratio "$plain" "$jobs2")"
 printf '  --jobs 4    %6.2f s   speed-up %4.2fx\n' "$jobs4" "$(ratio "$plain" "$jobs4")"
