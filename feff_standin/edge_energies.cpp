@@ -8,7 +8,7 @@ namespace {
 // K, L1, L2, L3 binding energies in eV for Z = 1..92, as tabulated in the
 // xraylib edge-energy data; they agree with the X-ray Data Booklet's electron
 // binding energies to a few eV for the absorbers checked (see
-// docs/feff_standin.md). 0.0 marks a shell that the element does not have.
+// the README, section on the FEFF stand-in). 0.0 marks a shell that the element does not have.
 constexpr std::array<std::array<double, 4>, kMaxTabulatedZ> kEdges = {{
     {13.6, 0.0, 0.0, 0.0},  // 1 H
     {24.6, 0.0, 0.0, 0.0},  // 2 He

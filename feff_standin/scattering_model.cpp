@@ -6,7 +6,7 @@ namespace feff_standin {
 namespace {
 
 // Constants fitted to the copper and iron-oxide reference spectra; how is
-// told in docs/feff_standin.md.
+// told in the README, section on the FEFF stand-in.
 constexpr double kAmplitudeScale = 0.263;  // Å, peak |f| per sqrt(Z)
 constexpr double kAmplitudeWidth = 4.23;   // Å^-1, half width of the Lorentzian
 constexpr double kPeakPerRootZ = 0.990;    // Å^-1, peak position per sqrt(Z)
