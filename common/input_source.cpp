@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "failure.hpp"
@@ -29,6 +30,25 @@ bool TextInput::Impl::refill() {
   end = static_cast<std::size_t>(n);
   if (n == 0) exhausted = true;
   return n > 0;
+}
+
+bool TextInput::Impl::fill(std::size_t want) {
+  if (!is_open) fail_io(IO_FILE_NOT_OPEN);
+  if (end - pos >= want) return true;
+  if (exhausted || fd < 0) return end > pos;
+  if (chunk_size < want) chunk_size = want;
+  if (data.size() < chunk_size) data.resize(chunk_size);
+  std::memmove(data.data(), data.data() + pos, end - pos);
+  end -= pos;
+  pos = 0;
+  while (end < want && !exhausted) {
+    ssize_t n = ::read(fd, data.data() + end, data.size() - end);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) fail_io(io_error_from_errno(errno));
+    if (n == 0) exhausted = true;
+    end += static_cast<std::size_t>(n);
+  }
+  return end > pos;
 }
 
 void TextInput::Impl::check_open() const {

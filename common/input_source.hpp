@@ -32,6 +32,9 @@ struct TextInput::Impl {
   // Reads the next chunk once the current one is used up; false at the end
   // of the data. Standard input takes what has been typed so far.
   bool refill();
+  // Moves the unread bytes to the front and reads behind them until at
+  // least `want` are buffered or the data ends; false when none is left.
+  bool fill(std::size_t want);
   bool has_byte() { return pos < end || refill(); }
   unsigned char peek() const { return static_cast<unsigned char>(data[pos]); }
   const char* at() const { return data.data() + pos; }

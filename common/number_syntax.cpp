@@ -45,59 +45,6 @@ double decimal_value(const char* first, const char* last) {
   return value;
 }
 
-constexpr double POWERS_OF_TEN[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// Most numbers of a trajectory have a few digits and a small exponent. When
-// the digits form an integer of at most 15 digits and the power of ten is at
-// most 22, both are exact doubles and one multiplication or division rounds
-// the value correctly. False sends the token to the general conversion.
-bool short_decimal(const char* p, const char* last, double& value) {
-  std::uint64_t mantissa = 0;
-  int significant = 0;
-  int scale = 0;
-  bool seen_point = false;
-  bool seen_digit = false;
-  for (; p < last; ++p) {
-    char c = *p;
-    if (is_digit(c)) {
-      seen_digit = true;
-      if (mantissa != 0 || c != '0') {
-        if (++significant > 15) return false;
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-      }
-      if (seen_point) --scale;
-    } else if (c == '.' && !seen_point) {
-      seen_point = true;
-    } else {
-      break;
-    }
-  }
-  if (!seen_digit) return false;
-  if (p < last) {
-    if (*p != 'e' && *p != 'E') return false;
-    ++p;
-    bool negative_exponent = p < last && *p == '-';
-    if (p < last && (*p == '+' || *p == '-')) ++p;
-    if (p == last) return false;
-    int exponent = 0;
-    for (; p < last; ++p) {
-      if (!is_digit(*p)) return false;
-      if (exponent < 100000) exponent = exponent * 10 + (*p - '0');
-    }
-    scale += negative_exponent ? -exponent : exponent;
-  }
-  if (mantissa == 0) {
-    value = 0.0;
-    return true;
-  }
-  if (scale < -22 || scale > 22) return false;
-  double m = static_cast<double>(mantissa);
-  value = scale < 0 ? m / POWERS_OF_TEN[-scale] : m * POWERS_OF_TEN[scale];
-  return true;
-}
-
 // The form of a real token after its sign: where the mantissa and exponent
 // end, and whether the mantissa holds a digit. False when the form is wrong.
 struct RealForm {
@@ -148,6 +95,9 @@ std::optional<double> parse_real_slow(const char* p, const char* last, bool nega
 
 std::optional<double> parse_real(std::string_view token) {
   if (token.empty()) return std::nullopt;  // an empty token is no number, not even zero
+  // Most numbers of a trajectory have a few digits and a small exponent.
+  double value = 0.0;
+  if (plain_decimal(token, value)) return value;
   const char* p = token.data();
   const char* last = p + token.size();
   bool negative = false;
@@ -155,8 +105,6 @@ std::optional<double> parse_real(std::string_view token) {
     negative = (*p == '-');
     ++p;
   }
-  double value = 0.0;
-  if (short_decimal(p, last, value)) return negative ? -value : value;
   // Next, a plain decimal number that from_chars takes whole: its form is
   // then one the real syntax allows too.
   if (p < last && (is_digit(*p) || *p == '.')) {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "plain_decimal.hpp"
+
 namespace common {
 
 // Optional sign, then a decimal mantissa with at most one point and an optional

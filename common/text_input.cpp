@@ -164,6 +164,27 @@ void TextInput::line(std::string& out) {
   }
 }
 
+void TextInput::discard_line() {
+  Impl& in = *impl_;
+  in.check_open();
+  while (in.has_byte()) {
+    const char* first = in.at();
+    const void* lf = std::memchr(first, '\n', in.end - in.pos);
+    if (lf) {
+      in.pos += static_cast<std::size_t>(static_cast<const char*>(lf) - first) + 1;
+      return;
+    }
+    in.pos = in.end;
+  }
+}
+
+bool TextInput::only_white_space_left() {
+  Impl& in = *impl_;
+  in.check_open();
+  skip_white(in);
+  return !in.has_byte() || in.peek() == END_OF_FILE_MARK;
+}
+
 std::string TextInput::line() {
   std::string text;
   line(text);

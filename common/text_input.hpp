@@ -45,7 +45,24 @@ class TextInput {
   std::string line();
   // As line(), into a string whose storage is reused from line to line.
   void line(std::string& out);
+  // As line(), keeping nothing.
+  void discard_line();
+  // Passes white space (line ends included), then tests for the end.
+  bool only_white_space_left();
   void close();
+
+  // A view into the buffer, for a reader that scans a line in place and
+  // falls back to the reads above wherever it meets something unusual.
+  // The bytes buffered from the position on, at least `want` of them unless
+  // the data ends first (on standard input this waits for them). The view
+  // stays valid until the next read; consume() moves past what was used.
+  std::string_view buffered(std::size_t want);
+  void consume(std::size_t n);
+  // The next byte of the current line, or -1 in front of CR, LF, code 26
+  // or the end of the data; the line end is never passed here.
+  int peek_in_line();
+  // Passes the byte that peek_in_line() gave.
+  void advance();
 
   // The byte source and its current chunk (input_source.hpp).
   struct Impl;

@@ -19,7 +19,7 @@ void open_trajectory(RunState& state) {
   if (!common::entry_exists(state.FILENAME)) {
     stop_with_line(" No input data file: " + state.FILENAME);
   }
-  state.FV = TrajectoryInput::open_file(state.FILENAME);
+  state.FV = common::TextInput::open_file(state.FILENAME);
 }
 
 }  // namespace kirne

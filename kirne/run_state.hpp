@@ -7,7 +7,7 @@
 
 #include "common/bounded_table.hpp"
 #include "common/text_output.hpp"
-#include "kirne/trajectory_input.hpp"
+#include "common/text_input.hpp"
 
 namespace kirne {
 
@@ -73,7 +73,7 @@ struct RunState {
       "PRDF", PMAX, common::BoundedTable<double>("PRDF row", RMAX, 0.0)};
 
   // Files open across the run.
-  std::optional<TrajectoryInput> FV;      // the trajectory
+  std::optional<common::TextInput> FV;    // the trajectory
   std::optional<common::TextOutput> FVC;  // conf.dat
   std::optional<common::TextOutput> FVV;  // ttt.xyz, test mode only
 };

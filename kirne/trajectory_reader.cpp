@@ -6,7 +6,7 @@
 #include "common/failure.hpp"
 #include "common/number_layout.hpp"
 #include "common/text_output.hpp"
-#include "kirne/decimal_fast_path.hpp"
+#include "common/number_syntax.hpp"
 #include "kirne/orderly_stop.hpp"
 
 namespace kirne {
@@ -38,7 +38,7 @@ void echo_atom(RunState& state, std::int32_t i) {
 // An atom line whose symbol and three numbers all lie before its line end,
 // in the buffer, is read here in one sweep; every other line, and every
 // token that is not plainly valid, goes the general way from the same spot.
-bool read_atom_in_buffer(TrajectoryInput& input, Symbol& symbol, double (&xyz)[3]) {
+bool read_atom_in_buffer(common::TextInput& input, Symbol& symbol, double (&xyz)[3]) {
   std::string_view view = input.buffered(FAST_LINE_BYTES);
   const char* p = view.data();
   const char* end = p + view.size();
@@ -56,14 +56,14 @@ bool read_atom_in_buffer(TrajectoryInput& input, Symbol& symbol, double (&xyz)[3
   for (double& value : xyz) {
     while (p != end && static_cast<unsigned char>(*p) <= 32 && *p != '\n' && *p != 26) ++p;
     if (p == end || static_cast<unsigned char>(*p) <= 32) return false;
-    if (!scan_plain_decimal(p, end, value)) return false;
+    if (!common::scan_plain_decimal(p, end, value)) return false;
     if (p == end || static_cast<unsigned char>(*p) > 32) return false;
   }
   // The rest of the line is passed here when its end is in the buffer too.
   const void* lf = std::memchr(p, '\n', std::size_t(end - p));
   input.consume(lf ? std::size_t(static_cast<const char*>(lf) + 1 - view.data())
                    : std::size_t(p - view.data()));
-  if (!lf) input.skip_line();
+  if (!lf) input.discard_line();
   if (symbol.size() != 2) symbol.resize(2);
   symbol[0] = kept[0];
   symbol[1] = count == 1 ? ' ' : kept[1];
@@ -72,7 +72,7 @@ bool read_atom_in_buffer(TrajectoryInput& input, Symbol& symbol, double (&xyz)[3
 
 }  // namespace
 
-Symbol read_atom_symbol(TrajectoryInput& input) {
+Symbol read_atom_symbol(common::TextInput& input) {
   char kept[2];
   int count = 0;
   for (int c = input.peek_in_line(); c >= 0; c = input.peek_in_line()) {
@@ -90,13 +90,13 @@ Symbol read_atom_symbol(TrajectoryInput& input) {
 bool trajectory_finished(RunState& state) { return state.FV->only_white_space_left(); }
 
 void read_configuration(RunState& state) {
-  TrajectoryInput& input = *state.FV;
+  common::TextInput& input = *state.FV;
   state.NCL += 1;
   state.NCLST = std::to_string(state.NCL);
   state.NAT = input.read_integer();
   require_atom_count(state);
-  input.skip_line();
-  state.STCOM = input.line();
+  input.discard_line();
+  input.line(state.STCOM);
   bool echo = state.mode == RunMode::Test;
   for (std::int32_t i = 1; i <= state.NAT; ++i) {
     double xyz[3];
@@ -109,7 +109,7 @@ void read_configuration(RunState& state) {
       state.X[i] = input.read_real();
       state.Y[i] = input.read_real();
       state.Z[i] = input.read_real();
-      input.skip_line();
+      input.discard_line();
     }
     if (echo) echo_atom(state, i);
   }

@@ -2,7 +2,7 @@
 // One configuration of the multi-frame XYZ trajectory: atom count, comment
 // line, then one line per atom with its symbol and coordinates.
 #include "kirne/run_state.hpp"
-#include "kirne/trajectory_input.hpp"
+#include "common/text_input.hpp"
 
 namespace kirne {
 
@@ -11,7 +11,7 @@ namespace kirne {
 // two other characters are kept, and the blank or tab that ends the symbol
 // is consumed. A line end also ends it. A line without any symbol
 // character is a format error ("Invalid input").
-Symbol read_atom_symbol(TrajectoryInput& input);
+Symbol read_atom_symbol(common::TextInput& input);
 
 // True when nothing but white space is left, so trailing blank lines never
 // count as a further, empty configuration.

@@ -54,7 +54,7 @@ void bench_reader(const fs::path& trajectory) {
     state.NCL = 0;
     auto start = std::chrono::steady_clock::now();
     double cpu_start = cpu_seconds();
-    state.FV = kirne::TrajectoryInput::open_file(trajectory.string());
+    state.FV = common::TextInput::open_file(trajectory.string());
     while (!kirne::trajectory_finished(state)) kirne::read_configuration(state);
     state.FV->close();
     best = std::min(best, seconds_since(start));

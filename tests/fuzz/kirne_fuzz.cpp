@@ -69,7 +69,7 @@ std::string check_reader(const std::string& trajectory) {
       [&trajectory] {
         kirne::RunState& state = reader_state();
         state.FILENAME = "fuzz.xyz";
-        state.FV = kirne::TrajectoryInput::from_string(trajectory);
+        state.FV = common::TextInput::from_string(trajectory);
         while (!kirne::trajectory_finished(state)) kirne::read_configuration(state);
       },
       TIME_LIMIT_SECONDS);

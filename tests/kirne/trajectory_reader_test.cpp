@@ -7,10 +7,11 @@
 #include <cmath>
 #include <string>
 
+#include "common/text_input.hpp"
 #include "kirne/run_state.hpp"
-#include "kirne/trajectory_input.hpp"
 
 using namespace kirne;
+using common::TextInput;
 
 namespace {
 
@@ -18,12 +19,12 @@ RunState& state_reading(const std::string& text) {
   static RunState state;
   state.NCL = 0;
   state.FILENAME = "md.xyz";
-  state.FV = TrajectoryInput::from_string(text);
+  state.FV = TextInput::from_string(text);
   return state;
 }
 
 Symbol symbol_of(const std::string& line) {
-  TrajectoryInput input = TrajectoryInput::from_string(line);
+  TextInput input = TextInput::from_string(line);
   return read_atom_symbol(input);
 }
 
@@ -42,10 +43,10 @@ TEST(AtomSymbol, RulesOfTheLineStart) {
 }
 
 TEST(AtomSymbol, ConsumesOneBlankAndNeverTheLineEnd) {
-  TrajectoryInput blanks = TrajectoryInput::from_string("Fe   1.0");
+  TextInput blanks = TextInput::from_string("Fe   1.0");
   EXPECT_EQ(read_atom_symbol(blanks), "FE");
   EXPECT_EQ(blanks.peek_in_line(), ' ');
-  TrajectoryInput bare = TrajectoryInput::from_string("Fe\n1.0");
+  TextInput bare = TextInput::from_string("Fe\n1.0");
   EXPECT_EQ(read_atom_symbol(bare), "FE");
   EXPECT_EQ(bare.peek_in_line(), -1);
 }
@@ -124,26 +125,4 @@ TEST(ReadConfigurationDeathTest, BadCountsAndNumbers) {
   EXPECT_EXIT(read_configuration(state_reading("x\n")), testing::ExitedWithCode(217),
               "Invalid input");
   EXPECT_EXIT(read_configuration(state_reading("-1\n\n")), testing::ExitedWithCode(0), "");
-}
-
-TEST(TrajectoryInput, LineDropsEveryCarriageReturn) {
-  TrajectoryInput input = TrajectoryInput::from_string(
-      "ab\rc\n\x1a"
-      "d\n");
-  EXPECT_EQ(input.line(), "abc");
-  EXPECT_TRUE(input.at_eof());
-  EXPECT_EQ(input.line(),
-            "\x1a"
-            "d");
-  EXPECT_EQ(input.line(), "");
-}
-
-TEST(TrajectoryInput, RealReadAtTheEndOfTheData) {
-  TrajectoryInput input = TrajectoryInput::from_string("12 \n");
-  EXPECT_EQ(input.read_real(), 12.0);
-  EXPECT_EQ(input.read_real(), 0.0);
-  EXPECT_EXIT(input.read_real(), testing::ExitedWithCode(217), "Invalid input");
-  TrajectoryInput integers = TrajectoryInput::from_string("7");
-  EXPECT_EQ(integers.read_integer(), 7);
-  EXPECT_EQ(integers.read_integer(), 0);
 }
