@@ -8,11 +8,16 @@
 namespace feff_standin {
 namespace {
 
+// Sized by a first pass: a card value such as RMAX 1e300 prints hundreds of
+// digits, more than any fixed buffer would hold.
 template <typename... Args>
 std::string layout(const char* format, Args... args) {
-  char buffer[256];
-  const int n = std::snprintf(buffer, sizeof buffer, format, args...);
-  return std::string(buffer, static_cast<std::size_t>(n < 0 ? 0 : n));
+  const int n = std::snprintf(nullptr, 0, format, args...);
+  if (n <= 0) return "";
+  std::string text(static_cast<std::size_t>(n) + 1, '\0');
+  std::snprintf(text.data(), text.size(), format, args...);
+  text.resize(static_cast<std::size_t>(n));
+  return text;
 }
 
 // The header lines shared by both files. None of them holds the texts that a

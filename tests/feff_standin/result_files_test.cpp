@@ -63,5 +63,22 @@ TEST(ResultFiles, HeaderNeverHoldsTheTextsThatEndTheHeaderSearch) {
   EXPECT_NE(chi.find("# second title\n"), std::string::npos);
 }
 
+TEST(ResultFiles, HugeCardValuesPrintWholeInTheHeader) {
+  // Rmax = 1e300 has 301 digits before the point; the nearest double is
+  // 1.0000000000000000525e300, so the first 17 of them read 1 and 16 zeros.
+  RunSummary run = copper_run();
+  run.rmax = 1e300;
+  const std::string chi = chi_dat_text(run, kRows);
+  const std::string before = "Global_sig2= 0.00000   Rmax=";
+  const std::size_t start = chi.find(before) + before.size();
+  const std::size_t point = chi.find('.', start);
+  ASSERT_NE(point, std::string::npos);
+  EXPECT_EQ(point - start, 301u);
+  EXPECT_EQ(chi.substr(start, 17), "10000000000000000");
+  EXPECT_EQ(chi.substr(point, 29), ".000   atoms within Rmax: 12\n");
+  EXPECT_EQ(chi.find('\0'), std::string::npos);
+  EXPECT_EQ(chi.substr(point + 29, 7), "#  chi ");
+}
+
 }  // namespace
 }  // namespace feff_standin
