@@ -10,6 +10,8 @@ namespace {
 
 enum class Section { None, Potentials, Atoms };
 
+constexpr double kMaxKmax = 100.0;  // Å^-1
+
 std::vector<std::string_view> split_words(std::string_view line) {
   std::vector<std::string_view> words;
   std::size_t pos = 0;
@@ -95,6 +97,8 @@ Section read_card(const std::vector<std::string_view>& words, std::string_view l
     input.sig2 = card_value(words, line, 0.0);
   } else if (card == "EXAFS") {
     if (words.size() >= 2) input.kmax = card_value(words, line, 0.05);
+    // Beyond this the grid would hold millions of rows, or more than an int counts.
+    if (input.kmax > kMaxKmax) fail_at(line, "card EXAFS allows a kmax of at most 100");
   } else if (card == "POTENTIALS") {
     return Section::Potentials;
   } else if (card == "ATOMS") {

@@ -134,6 +134,10 @@ TEST(FeffInput, BadLinesNameTheLine) {
             "feff.inp line 2: card RMAX needs a number of at least 0.000000");
   EXPECT_EQ(error_of("SIG2 -0.01\n"),
             "feff.inp line 1: card SIG2 needs a number of at least 0.000000");
+  EXPECT_EQ(error_of("TITLE x\nEXAFS 1e300\n"),
+            "feff.inp line 2: card EXAFS allows a kmax of at most 100");
+  EXPECT_EQ(error_of("EXAFS 100.01\n"), "feff.inp line 1: card EXAFS allows a kmax of at most 100");
+  EXPECT_EQ(error_of("EXAFS 100\nEND\n"), "no error");
 }
 
 }  // namespace
