@@ -123,6 +123,12 @@ TEST(ArgumentRun, UnreadableNumbersBecomeZero) {
   EXPECT_EQ(read_file(negative / "md_1.xyz"),
             crlf("# Cluster: 1. c\n" + atom(0, ZERO, ZERO, ZERO) + atom(2, ZERO, ZERO, ONE) +
                  "1 100 100 10\n2 100 100 20\n"));
+  // The rows stop at MAXR, which Rmax -1 has clipped below the first length:
+  // the tables are written, with no row.
+  for (const char* table : {"g2_tot.txt", "g2_FE-FE.txt", "g2_FE-O.txt"}) {
+    EXPECT_TRUE(std::filesystem::exists(negative / table)) << table;
+    EXPECT_EQ(read_file(negative / table), "") << table;
+  }
 }
 
 // Leading count, digits after the symbol, a charge, a tab after the symbol,
