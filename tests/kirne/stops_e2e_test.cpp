@@ -130,6 +130,19 @@ TEST(Stops, MalformedTrajectoriesGetTheFailureReport) {
   EXPECT_TRUE(std::filesystem::exists(dir / "md_1.xyz"));
 }
 
+// An Rmax answer that is no number is a failed read: the report, before
+// the echo and before conf.dat exists.
+TEST(Stops, RmaxAnswerThatIsNoNumber) {
+  TempDir dir;
+  auto run = run_kirne(dir, {"int"}, "Fe\n\nmd\nabc\n");
+  expect_failure_report(run, "EInOutError: Invalid input");
+  EXPECT_EQ(run.out, crlf(banner("!!! Running in the interactive mode !!!") +
+                          "Enter central atom type: Enter other atom types: " +
+                          type_table(1, "FE ", "FE") +
+                          "Enter XYZ-filename without extension: Enter Rmax: "));
+  EXPECT_FALSE(std::filesystem::exists(dir / "conf.dat"));
+}
+
 TEST(Stops, TrajectoryThatIsADirectory) {
   TempDir dir;
   std::filesystem::create_directory(dir / "md.xyz");
