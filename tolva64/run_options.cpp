@@ -10,28 +10,28 @@ namespace tolva64 {
 
 namespace {
 
-struct OptionSpec {
+struct OptionInfo {
   const char* long_name;
   char short_name;  // 0: long form only
   bool takes_value;
 };
 
-constexpr OptionSpec SPECS[] = {
+constexpr OptionInfo OPTIONS[] = {
     {"jobs", 'j', true},      {"shard", 0, true},         {"keep-scratch", 0, false},
     {"average", 0, false},    {"slurm", 0, false},        {"partition", 'p', true},
     {"tasks", 0, true},       {"cpus-per-task", 'c', true}, {"help", 'h', false},
 };
 
-const OptionSpec* find_long(const std::string& name) {
-  for (const OptionSpec& spec : SPECS) {
-    if (name == spec.long_name) return &spec;
+const OptionInfo* find_long(const std::string& name) {
+  for (const OptionInfo& option : OPTIONS) {
+    if (name == option.long_name) return &option;
   }
   return nullptr;
 }
 
-const OptionSpec* find_short(char name) {
-  for (const OptionSpec& spec : SPECS) {
-    if (spec.short_name != 0 && name == spec.short_name) return &spec;
+const OptionInfo* find_short(char name) {
+  for (const OptionInfo& option : OPTIONS) {
+    if (option.short_name != 0 && name == option.short_name) return &option;
   }
   return nullptr;
 }
@@ -128,19 +128,19 @@ std::string choose_mode(const std::set<std::string>& seen, RunOptions& options) 
 
 // Splits one argument into its option and the value written into it
 // ("--jobs=2", "-j2"); the error text when it is no option.
-std::string split_argument(const std::string& arg, const OptionSpec*& spec,
+std::string split_argument(const std::string& arg, const OptionInfo*& option,
                            std::optional<std::string>& value) {
   if (arg.rfind("--", 0) == 0 && arg.size() > 2) {
     std::string::size_type equals = arg.find('=');
-    spec = find_long(arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2));
+    option = find_long(arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2));
     if (equals != std::string::npos) value = arg.substr(equals + 1);
   } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] != '-') {
-    spec = find_short(arg[1]);
+    option = find_short(arg[1]);
     if (arg.size() > 2) value = arg.substr(2);
   } else {
     return "unexpected argument '" + arg + "'";
   }
-  return spec == nullptr ? "unknown option '" + arg + "'" : "";
+  return option == nullptr ? "unknown option '" + arg + "'" : "";
 }
 
 }  // namespace
@@ -149,17 +149,17 @@ ParsedOptions parse_options(const std::vector<std::string>& args) {
   ParsedOptions parsed;
   std::set<std::string> seen;
   for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
-    const OptionSpec* spec = nullptr;
+    const OptionInfo* option = nullptr;
     std::optional<std::string> value;
-    parsed.error = split_argument(args[i], spec, value);
+    parsed.error = split_argument(args[i], option, value);
     if (!parsed.error.empty()) break;
-    std::string name = spec->long_name;
-    if (!spec->takes_value && value) {
+    std::string name = option->long_name;
+    if (!option->takes_value && value) {
       parsed.error = "--" + name + " takes no value";
-    } else if (spec->takes_value && !value && i + 1 == args.size()) {
+    } else if (option->takes_value && !value && i + 1 == args.size()) {
       parsed.error = "--" + name + " needs a value";
     } else {
-      if (spec->takes_value && !value) value = args[++i];
+      if (option->takes_value && !value) value = args[++i];
       seen.insert(name);
       parsed.error = apply(name, value.value_or(""), parsed.options);
     }
