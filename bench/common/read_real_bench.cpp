@@ -76,11 +76,11 @@ void BM_TextInputFile(benchmark::State& state) {
 }
 BENCHMARK(BM_TextInputFile)->Unit(benchmark::kMillisecond);
 
-// The copper trajectory of the shared data: 4000 atoms, 100 frames, 10.7 MB.
+// The bundled copper trajectory: 4000 atoms, 100 frames, 10.7 MB.
 void BM_TextInputRealTrajectory(benchmark::State& state) {
-  const std::string path = std::string(MDX_SHARED_DIR) + "/datasets/cu300.xyz";
+  const std::string path = MDX_COPPER_TRAJECTORY;
   if (::access(path.c_str(), R_OK) != 0) {
-    state.SkipWithError("shared datasets not found");
+    state.SkipWithError("examples/cu300.xyz not found");
     return;
   }
   std::string line;

@@ -17,7 +17,7 @@ using test_support::run_program;
 using test_support::TempDir;
 using test_support::write_file;
 
-const fs::path kReference = fs::path(MDX_SHARED_DIR) / "datasets" / "feff8l";
+const fs::path kReference = fs::path(FEFF8L_DATA);
 const std::string kChiHeading = "#       k          chi          mag           phase @#";
 const std::string kXmuHeading = "#  omega    e    k    mu    mu0     chi     @#";
 

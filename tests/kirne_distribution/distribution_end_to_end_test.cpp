@@ -88,7 +88,7 @@ TEST(DistributionEndToEnd, PathTablesChosenInTheDialogReachTheLastRow) {
 // of the box moved to the front of every frame, so that the first 20 atoms,
 // the absorbers, have their whole neighbour shells (no periodic images).
 std::string copper_with_inner_atoms_first(int frames) {
-  std::ifstream in(std::string(MDX_SHARED_DIR) + "/datasets/cu300.xyz");
+  std::ifstream in(MDX_COPPER_TRAJECTORY);
   std::string count_line, comment, out;
   std::vector<int> inner;
   for (int f = 0; f < frames && std::getline(in, count_line); ++f) {
