@@ -1,11 +1,12 @@
 #pragma once
 // A fixed-size table indexed from 1, as the programs' arrays are. An index
-// outside 1..N is a fault of the program itself and aborts with a message;
+// outside 1..N is a fault of the program itself (a program fault, fatal);
 // user data that would exceed a table is refused earlier with a clear error.
 #include <cstddef>
-#include <cstdio>
-#include <cstdlib>
+#include <string>
 #include <vector>
+
+#include "common/failure.hpp"
 
 namespace common {
 
@@ -27,9 +28,8 @@ class BoundedTable {
  private:
   std::size_t checked(long long index) const {
     if (index < 1 || static_cast<std::size_t>(index) > data_.size()) {
-      std::fprintf(stderr, "internal error: index %lld outside table %s[1..%zu]\n", index, name_,
-                   data_.size());
-      std::abort();
+      program_fault("index " + std::to_string(index) + " outside table " + name_ + "[1.." +
+                    std::to_string(data_.size()) + "]");
     }
     return static_cast<std::size_t>(index - 1);
   }

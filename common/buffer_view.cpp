@@ -1,12 +1,12 @@
 // The buffer view of a text input: a reader scans the buffered bytes in
 // place and moves the position itself.
-#include "input_source.hpp"
+#include "common/input_source.hpp"
 
 namespace common {
 
 namespace {
 
-constexpr char END_OF_FILE_MARK = 26;
+constexpr char kEndOfFileMark = 26;
 
 }  // namespace
 
@@ -22,7 +22,7 @@ int TextInput::peek_in_line() {
   Impl& in = *impl_;
   if (!in.fill(1)) return -1;
   char c = in.data[in.pos];
-  if (c == '\r' || c == '\n' || c == END_OF_FILE_MARK) return -1;
+  if (c == '\r' || c == '\n' || c == kEndOfFileMark) return -1;
   return static_cast<unsigned char>(c);
 }
 

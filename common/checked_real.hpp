@@ -5,7 +5,7 @@
 // Quiet NaN operands pass through unreported.
 #include <cmath>
 
-#include "failure.hpp"
+#include "common/failure.hpp"
 
 namespace common {
 

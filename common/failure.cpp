@@ -1,16 +1,17 @@
 // The failure report and the orderly stop. Both pass on every open text
 // output first, so whatever the run wrote before the stop reaches its file.
-#include "failure.hpp"
+#include "common/failure.hpp"
 
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
 
-#include "text_output.hpp"
+#include "common/text_output.hpp"
 
 namespace common {
 
@@ -20,7 +21,7 @@ bool reporting = false;
 
 // The report names no real code address: a fixed one keeps the report the
 // same from run to run, so it can be compared byte for byte.
-constexpr const char* REPORT_ADDRESS = "$0000000000000000";
+constexpr const char* kReportAddress = "$0000000000000000";
 
 void write_all_to_stderr(const std::string& text) {
   const char* p = text.data();
@@ -50,15 +51,15 @@ std::string parent_directory(const std::string& path) {
 
 std::string io_error_message(int code) {
   switch (code) {
-    case IO_FILE_NOT_FOUND: return "File not found";
-    case IO_INVALID_FILENAME: return "Invalid filename";
-    case IO_TOO_MANY_OPEN_FILES: return "Too many open files";
-    case IO_ACCESS_DENIED: return "Access denied";
-    case IO_DISK_FULL: return "Disk Full";
-    case IO_FILE_NOT_OPEN: return "File not open";
-    case IO_NOT_OPEN_FOR_INPUT: return "File not open for input";
-    case IO_NOT_OPEN_FOR_OUTPUT: return "File not open for output";
-    case IO_INVALID_INPUT: return "Invalid input";
+    case kFileNotFound: return "File not found";
+    case kInvalidFilename: return "Invalid filename";
+    case kTooManyOpenFiles: return "Too many open files";
+    case kAccessDenied: return "Access denied";
+    case kDiskFull: return "Disk Full";
+    case kFileNotOpen: return "File not open";
+    case kNotOpenForInput: return "File not open for input";
+    case kNotOpenForOutput: return "File not open for output";
+    case kInvalidInput: return "Invalid input";
     default: break;
   }
   char digits[32];
@@ -68,24 +69,24 @@ std::string io_error_message(int code) {
 
 int io_error_from_errno(int err) {
   switch (err) {
-    case ENOENT: return IO_FILE_NOT_FOUND;
-    case ENOTDIR: return IO_INVALID_FILENAME;
+    case ENOENT: return kFileNotFound;
+    case ENOTDIR: return kInvalidFilename;
     case EMFILE:
-    case ENFILE: return IO_TOO_MANY_OPEN_FILES;
+    case ENFILE: return kTooManyOpenFiles;
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR: return IO_ACCESS_DENIED;
+    case EISDIR: return kAccessDenied;
     case ENOSPC:
-    case EDQUOT: return IO_DISK_FULL;
+    case EDQUOT: return kDiskFull;
     default: return err;
   }
 }
 
 int io_error_opening(int err, const std::string& path, bool for_writing) {
   if (err == ENOENT) {
-    if (for_writing) return IO_INVALID_FILENAME;
-    return directory_exists(parent_directory(path)) ? IO_FILE_NOT_FOUND : IO_INVALID_FILENAME;
+    if (for_writing) return kInvalidFilename;
+    return directory_exists(parent_directory(path)) ? kFileNotFound : kInvalidFilename;
   }
   return io_error_from_errno(err);
 }
@@ -100,12 +101,12 @@ void fail_report(const std::string& error_class, const std::string& message) {
     TextOutput::flush_all();
     std::fflush(nullptr);
   }
-  std::string report = std::string("An unhandled exception occurred at ") + REPORT_ADDRESS + ":\n";
+  std::string report = std::string("An unhandled exception occurred at ") + kReportAddress + ":\n";
   report += error_class + ": " + message + "\n";
-  report += std::string("  ") + REPORT_ADDRESS + "\n";
+  report += std::string("  ") + kReportAddress + "\n";
   report += "\n";
   write_all_to_stderr(report);
-  std::_Exit(FAILURE_EXIT_STATUS);
+  std::_Exit(kFailureExitStatus);
 }
 
 void fail_io(int code) { fail_report("EInOutError", io_error_message(code)); }
@@ -120,6 +121,14 @@ void fail_process(int os_error) {
   // The message template names the program with an empty text, hence the
   // two blanks in front of the colon.
   fail_report("EProcess", "Failed to execute  : " + std::to_string(os_error));
+}
+
+void program_fault(const std::string& what) {
+  TextOutput::flush_all();
+  std::fflush(nullptr);
+  write_all_to_stderr(std::string(program_invocation_short_name) + ": program fault: " + what +
+                      "\n");
+  std::abort();
 }
 
 void stop_program(int exit_code) {

@@ -5,20 +5,18 @@
 
 namespace common {
 
-inline constexpr int FAILURE_EXIT_STATUS = 217;
+inline constexpr int kFailureExitStatus = 217;
 
 // I/O error codes of the report's message table.
-enum IoError : int {
-  IO_FILE_NOT_FOUND = 2,
-  IO_INVALID_FILENAME = 3,
-  IO_TOO_MANY_OPEN_FILES = 4,
-  IO_ACCESS_DENIED = 5,
-  IO_DISK_FULL = 101,
-  IO_FILE_NOT_OPEN = 103,
-  IO_NOT_OPEN_FOR_INPUT = 104,
-  IO_NOT_OPEN_FOR_OUTPUT = 105,
-  IO_INVALID_INPUT = 106,
-};
+inline constexpr int kFileNotFound = 2;
+inline constexpr int kInvalidFilename = 3;
+inline constexpr int kTooManyOpenFiles = 4;
+inline constexpr int kAccessDenied = 5;
+inline constexpr int kDiskFull = 101;
+inline constexpr int kFileNotOpen = 103;
+inline constexpr int kNotOpenForInput = 104;
+inline constexpr int kNotOpenForOutput = 105;
+inline constexpr int kInvalidInput = 106;
 
 // "File not found", ..., or "Unknown Run-Time error : 0nn" for other codes.
 std::string io_error_message(int code);
@@ -50,5 +48,11 @@ bool failure_in_progress();
 
 // An orderly stop: flushes and closes every open text output, then exits.
 [[noreturn]] void stop_program(int exit_code);
+
+// A fault of the program itself, never of the user's data (an index past
+// a table that a check should have kept it inside): one line on standard
+// error naming the program and the fault, then abort, so a core dump or a
+// debugger shows where it happened.
+[[noreturn]] void program_fault(const std::string& what);
 
 }  // namespace common

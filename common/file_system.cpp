@@ -1,5 +1,5 @@
 // File-system questions, asked of the operating system directly.
-#include "file_system.hpp"
+#include "common/file_system.hpp"
 
 #include <sys/stat.h>
 #include <unistd.h>

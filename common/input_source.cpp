@@ -1,5 +1,5 @@
 // Opening, refilling and closing the byte source of a text input.
-#include "input_source.hpp"
+#include "common/input_source.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <utility>
 
-#include "failure.hpp"
+#include "common/failure.hpp"
 
 namespace common {
 
@@ -18,7 +18,7 @@ TextInput::Impl::~Impl() {
 }
 
 bool TextInput::Impl::refill() {
-  if (!is_open) fail_io(IO_FILE_NOT_OPEN);
+  if (!is_open) fail_io(kFileNotOpen);
   if (exhausted || fd < 0) return false;
   if (data.size() != chunk_size) data.resize(chunk_size);
   ssize_t n;
@@ -33,7 +33,7 @@ bool TextInput::Impl::refill() {
 }
 
 bool TextInput::Impl::fill(std::size_t want) {
-  if (!is_open) fail_io(IO_FILE_NOT_OPEN);
+  if (!is_open) fail_io(kFileNotOpen);
   if (end - pos >= want) return true;
   if (exhausted || fd < 0) return end > pos;
   if (chunk_size < want) chunk_size = want;
@@ -52,7 +52,7 @@ bool TextInput::Impl::fill(std::size_t want) {
 }
 
 void TextInput::Impl::check_open() const {
-  if (!is_open) fail_io(IO_FILE_NOT_OPEN);
+  if (!is_open) fail_io(kFileNotOpen);
 }
 
 void TextInput::Impl::close_source() {
@@ -76,13 +76,13 @@ TextInput TextInput::open_file(const std::string& path) {
   struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     ::close(fd);
-    fail_io(IO_ACCESS_DENIED);
+    fail_io(kAccessDenied);
   }
   auto impl = std::make_unique<Impl>();
   impl->fd = fd;
   impl->owns_fd = true;
   if (S_ISREG(st.st_mode) && st.st_size >= 0 &&
-      static_cast<std::size_t>(st.st_size) < Impl::CHUNK_SIZE) {
+      static_cast<std::size_t>(st.st_size) < Impl::kChunkSize) {
     impl->chunk_size = static_cast<std::size_t>(st.st_size) + 1;
   }
   return TextInput(std::move(impl));

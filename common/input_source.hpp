@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "text_input.hpp"
+#include "common/text_input.hpp"
 
 namespace common {
 
@@ -23,11 +23,11 @@ struct TextInput::Impl {
   std::string scratch;
   // Bytes asked of each read: small files need no full-size chunk, which
   // would be cleared for nothing on every open.
-  std::size_t chunk_size = CHUNK_SIZE;
+  std::size_t chunk_size = kChunkSize;
 
   ~Impl();
 
-  static constexpr std::size_t CHUNK_SIZE = 256 * 1024;
+  static constexpr std::size_t kChunkSize = 256 * 1024;
 
   // Reads the next chunk once the current one is used up; false at the end
   // of the data. Standard input takes what has been typed so far.

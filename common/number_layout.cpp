@@ -1,7 +1,7 @@
 // The number layouts. Every real layout starts from the digit string of the
 // value (at most 17 or 10 significant digits) and rounds it once more by the
 // second rounding rule, so the text follows from the digit string alone.
-#include "number_layout.hpp"
+#include "common/number_layout.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -13,7 +13,7 @@ namespace common {
 
 namespace {
 
-constexpr std::size_t LONGEST_FIXED_TEXT = 255;
+constexpr std::size_t kLongestFixedText = 255;
 
 void drop_trailing_zeros(std::string& digits) {
   while (!digits.empty() && digits.back() == '0') digits.pop_back();
@@ -115,7 +115,7 @@ std::string fixed_from_digits(double v, const DigitString& ds, int width, int de
   if (!std::isfinite(v)) return special_text(v, width);
   bool negative = std::signbit(v);
   std::string text = fixed_text(ds, negative, std::max(decimals, 0));
-  if (text.size() > LONGEST_FIXED_TEXT) {
+  if (text.size() > kLongestFixedText) {
     return scientific_text(ds, negative, significant_digits_for(width), width);
   }
   return right_justified(std::move(text), width);

@@ -2,7 +2,7 @@
 // (hexadecimal floats, "Infinity", a leading "+") and less (a mantissa without
 // digits, an exponent without digits), so the token's form is checked here and
 // only the decimal value itself is left to std::from_chars.
-#include "number_syntax.hpp"
+#include "common/number_syntax.hpp"
 
 #include <clocale>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "plain_decimal.hpp"
+#include "common/plain_decimal.hpp"
 
 namespace common {
 

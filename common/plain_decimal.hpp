@@ -12,10 +12,10 @@ namespace common {
 
 namespace plain_decimal_detail {
 
-inline constexpr double POWERS_OF_TEN[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-inline constexpr std::uint64_t EXACT_LIMIT = std::uint64_t{1} << 53;
+inline constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
 
 inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -62,11 +62,11 @@ inline bool scan_exponent(const char*& p, const char* end, int& exponent) {
   }
   int exponent = 0;
   if (digits == 0 || !scan_exponent(p, end, exponent)) return false;
-  if (significand > EXACT_LIMIT) return false;
+  if (significand > kExactLimit) return false;
   int power = exponent - fraction_digits;
   if (power < -22 || power > 22) return false;
   double magnitude = static_cast<double>(significand);
-  magnitude = power < 0 ? magnitude / POWERS_OF_TEN[-power] : magnitude * POWERS_OF_TEN[power];
+  magnitude = power < 0 ? magnitude / kPowersOfTen[-power] : magnitude * kPowersOfTen[power];
   value = negative ? -magnitude : magnitude;
   return true;
 }

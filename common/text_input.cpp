@@ -1,20 +1,20 @@
 // The token and line reads of a text input. They scan the current chunk in
 // place; only a token that runs across two chunks is copied.
-#include "text_input.hpp"
+#include "common/text_input.hpp"
 
 #include <cstring>
 
-#include "failure.hpp"
-#include "input_source.hpp"
-#include "number_syntax.hpp"
+#include "common/failure.hpp"
+#include "common/input_source.hpp"
+#include "common/number_syntax.hpp"
 
 namespace common {
 
 namespace {
 
-constexpr unsigned char END_OF_FILE_MARK = 26;
+constexpr unsigned char kEndOfFileMark = 26;
 
-bool is_white(unsigned char c) { return c <= 32 && c != END_OF_FILE_MARK; }
+bool is_white(unsigned char c) { return c <= 32 && c != kEndOfFileMark; }
 
 // Passes white space; true when at least one byte was passed.
 bool skip_white(TextInput::Impl& in) {
@@ -61,7 +61,7 @@ std::string take_until_line_end(TextInput::Impl& in, std::size_t limit) {
     if (limit - text.size() < stop - p) stop = p + (limit - text.size());
     while (p < stop) {
       unsigned char c = static_cast<unsigned char>(data[p]);
-      if (c == '\r' || c == '\n' || c == END_OF_FILE_MARK) break;
+      if (c == '\r' || c == '\n' || c == kEndOfFileMark) break;
       ++p;
     }
     text.append(data + in.pos, p - in.pos);
@@ -90,11 +90,11 @@ double TextInput::read_real() {
   if (!in.has_byte()) {
     // White space that runs into the end of the data reads as zero.
     if (passed) return 0.0;
-    fail_io(IO_INVALID_INPUT);
+    fail_io(kInvalidInput);
   }
-  if (in.peek() == END_OF_FILE_MARK) fail_io(IO_INVALID_INPUT);
+  if (in.peek() == kEndOfFileMark) fail_io(kInvalidInput);
   std::optional<double> value = parse_real(take_token(in));
-  if (!value) fail_io(IO_INVALID_INPUT);
+  if (!value) fail_io(kInvalidInput);
   return *value;
 }
 
@@ -102,18 +102,18 @@ std::int32_t TextInput::read_integer() {
   Impl& in = *impl_;
   in.check_open();
   skip_white(in);
-  if (!in.has_byte() || in.peek() == END_OF_FILE_MARK) return 0;
+  if (!in.has_byte() || in.peek() == kEndOfFileMark) return 0;
   std::optional<std::int32_t> value = parse_integer(take_token(in));
-  if (!value) fail_io(IO_INVALID_INPUT);
+  if (!value) fail_io(kInvalidInput);
   return *value;
 }
 
-std::string TextInput::read_string() {
+std::string TextInput::read_until_cr_or_lf() {
   impl_->check_open();
   return take_until_line_end(*impl_, std::string::npos);
 }
 
-std::string TextInput::read_string_bounded(std::size_t n) {
+std::string TextInput::read_until_cr_or_lf(std::size_t n) {
   impl_->check_open();
   return take_until_line_end(*impl_, n);
 }
@@ -121,16 +121,16 @@ std::string TextInput::read_string_bounded(std::size_t n) {
 char TextInput::read_char() {
   Impl& in = *impl_;
   in.check_open();
-  if (!in.has_byte()) return static_cast<char>(END_OF_FILE_MARK);
+  if (!in.has_byte()) return static_cast<char>(kEndOfFileMark);
   return in.data[in.pos++];
 }
 
-void TextInput::skip_line() {
+void TextInput::skip_past_cr_or_lf() {
   Impl& in = *impl_;
   in.check_open();
   while (in.has_byte()) {
     unsigned char c = in.peek();
-    if (c == END_OF_FILE_MARK) return;
+    if (c == kEndOfFileMark) return;
     ++in.pos;
     if (c == '\n') return;
     if (c == '\r') {
@@ -143,10 +143,10 @@ void TextInput::skip_line() {
 bool TextInput::at_eof() {
   Impl& in = *impl_;
   in.check_open();
-  return !in.has_byte() || in.peek() == END_OF_FILE_MARK;
+  return !in.has_byte() || in.peek() == kEndOfFileMark;
 }
 
-void TextInput::line(std::string& out) {
+void TextInput::read_through_lf(std::string& out) {
   Impl& in = *impl_;
   in.check_open();
   out.clear();
@@ -164,7 +164,7 @@ void TextInput::line(std::string& out) {
   }
 }
 
-void TextInput::discard_line() {
+void TextInput::skip_through_lf() {
   Impl& in = *impl_;
   in.check_open();
   while (in.has_byte()) {
@@ -182,12 +182,12 @@ bool TextInput::only_white_space_left() {
   Impl& in = *impl_;
   in.check_open();
   skip_white(in);
-  return !in.has_byte() || in.peek() == END_OF_FILE_MARK;
+  return !in.has_byte() || in.peek() == kEndOfFileMark;
 }
 
-std::string TextInput::line() {
+std::string TextInput::read_through_lf() {
   std::string text;
-  line(text);
+  read_through_lf(text);
   return text;
 }
 

@@ -31,22 +31,28 @@ class TextInput {
   double read_real();
   // As read_real with the integer syntax; at the end of the data it gives 0.
   std::int32_t read_integer();
+  // The verbs below say where they stop. Two rules are in use: the "cr or
+  // lf" verbs end a line at CR, at LF, or at a CR LF pair (the string read
+  // and the line skip); the "lf" verbs end it at LF alone and drop every CR
+  // on the way (LINE). Both stop in front of code 26.
+
   // The text up to the next CR, LF or code 26; the line end stays unread.
-  std::string read_string();
-  // As read_string, at most n bytes.
-  std::string read_string_bounded(std::size_t n);
+  std::string read_until_cr_or_lf();
+  // As above, at most n bytes; the rest of the line stays unread.
+  std::string read_until_cr_or_lf(std::size_t n);
   // One byte, line ends and code 26 included; at the end of the data: 26.
   char read_char();
-  // Passes the next line end (LF, CR, or CR LF); stops in front of code 26.
-  void skip_line();
+  // Passes the next line end: LF, CR, or CR LF.
+  void skip_past_cr_or_lf();
   // True when no byte is left or code 26 is next.
   bool at_eof();
-  // LINE: the rest of the line up to and including LF, every CR dropped.
-  std::string line();
-  // As line(), into a string whose storage is reused from line to line.
-  void line(std::string& out);
-  // As line(), keeping nothing.
-  void discard_line();
+  // LINE: the rest of the line up to and including the next LF, every CR
+  // dropped (also one in the middle of the line).
+  std::string read_through_lf();
+  // As above, into a string whose storage is reused from line to line.
+  void read_through_lf(std::string& out);
+  // As read_through_lf, keeping nothing.
+  void skip_through_lf();
   // Passes white space (line ends included), then tests for the end.
   bool only_white_space_left();
   void close();

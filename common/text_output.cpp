@@ -1,6 +1,6 @@
 // Text outputs: a 256-byte buffer in front of a file or standard output, and
 // the list of open outputs that the stops pass on before the program ends.
-#include "text_output.hpp"
+#include "common/text_output.hpp"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -11,24 +11,24 @@
 #include <utility>
 #include <vector>
 
-#include "failure.hpp"
-#include "number_layout.hpp"
+#include "common/failure.hpp"
+#include "common/number_layout.hpp"
 
 namespace common {
 
 struct TextOutput::Impl {
-  static constexpr std::size_t BUFFER_SIZE = 256;
+  static constexpr std::size_t kBufferSize = 256;
 
   int fd = -1;
   bool owns_fd = false;
   bool is_open = true;
   // Standard output on a console is passed on at every line end and prompt.
   bool is_console = false;
-  char buffer[BUFFER_SIZE];
+  char buffer[kBufferSize];
   std::size_t used = 0;
 
   void check_open() const {
-    if (!is_open) fail_io(IO_FILE_NOT_OPEN);
+    if (!is_open) fail_io(kFileNotOpen);
   }
   void pass_on();
   void append(const char* bytes, std::size_t size);
@@ -73,12 +73,12 @@ void TextOutput::Impl::pass_on() {
 void TextOutput::Impl::append(const char* bytes, std::size_t size) {
   check_open();
   while (size > 0) {
-    std::size_t n = std::min(size, BUFFER_SIZE - used);
+    std::size_t n = std::min(size, kBufferSize - used);
     std::memcpy(buffer + used, bytes, n);
     used += n;
     bytes += n;
     size -= n;
-    if (used == BUFFER_SIZE) pass_on();
+    if (used == kBufferSize) pass_on();
   }
 }
 

@@ -1,7 +1,7 @@
 #include "kirne/cluster_writer.hpp"
 
 #include "common/checked_real.hpp"
-#include "common/text_output.hpp"
+#include "common/cluster_file.hpp"
 
 namespace kirne {
 
@@ -11,12 +11,7 @@ using common::checked_add;
 using common::checked_mul;
 using common::checked_sub;
 
-void write_header(common::TextOutput& file, const RunState& s) {
-  file.write("# Cluster: ").write(s.NCLST).write(s.NCLST2).write(". ").write(s.STCOM);
-  file.end_line();
-}
-
-void write_atoms(common::TextOutput& file, RunState& s) {
+void write_atoms(common::ClusterFileWriter& file, RunState& s) {
   const std::int32_t nat = s.NAT;
   for (std::int32_t i = 1; i <= nat; ++i) {
     std::uint8_t index = type_index(s, i);
@@ -29,16 +24,7 @@ void write_atoms(common::TextOutput& file, RunState& s) {
     // The boundary belongs to the cluster; a distance that is not a number
     // fails the test and leaves the atom out.
     if (!(r2 <= s.RMAX2)) continue;
-    file.write_integer(index).write(' ').write_real(xi).write(' ').write_real(yi);
-    file.write(' ').write_real(zi).end_line();
-  }
-}
-
-// Every type occurs in every cluster, far from the absorber, so the
-// spectrum step always finds each potential it was told about.
-void write_placeholders(common::TextOutput& file, const RunState& s) {
-  for (std::int32_t i = 1; i <= s.NPOT; ++i) {
-    file.write_integer(i).write(" 100 100 ").write_integer(10 * i).end_line();
+    file.add_atom(index, xi, yi, zi);
   }
 }
 
@@ -60,12 +46,10 @@ std::uint8_t type_index(const RunState& s, std::int32_t i) {
 void write_cluster(RunState& s) {
   s.FILENAME_OUT = cluster_file_name(s);
   // The list line goes out first, so a stopped run still names the cluster.
-  s.FVC->write(s.FILENAME_OUT).end_line();
-  common::TextOutput file = common::TextOutput::create_file(s.FILENAME_OUT);
-  write_header(file, s);
+  s.FVC->add(s.FILENAME_OUT);
+  common::ClusterFileWriter file(s.FILENAME_OUT, s.NCLST + s.NCLST2, s.STCOM);
   write_atoms(file, s);
-  write_placeholders(file, s);
-  file.close();
+  file.finish(s.NPOT);
 }
 
 }  // namespace kirne

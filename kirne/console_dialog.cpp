@@ -33,8 +33,8 @@ void require_answer() {
 // an answer of its own and never takes the next answer with it.
 std::string answer_line() {
   require_answer();
-  std::string answer = in().read_string();
-  in().skip_line();
+  std::string answer = in().read_until_cr_or_lf();
+  in().skip_past_cr_or_lf();
   return answer;
 }
 
@@ -110,7 +110,7 @@ void ask_name_and_rmax(RunState& state) {
   prompt("Enter Rmax: ");
   require_answer();
   state.RMAX_FROM_ABSORBER = in().read_real();
-  in().skip_line();
+  in().skip_past_cr_or_lf();
 }
 
 void print_parameter_echo(const RunState& state) {
@@ -138,11 +138,11 @@ void ask_cluster_limit(RunState& state) {
   out().write_integer(state.NCLMAX).write(")? ").end_line();
   require_answer();
   state.NCLMAX = in().read_integer();
-  in().skip_line();
+  in().skip_past_cr_or_lf();
 }
 
 void pause_for_enter() {
-  if (!in().at_eof()) in().skip_line();
+  if (!in().at_eof()) in().skip_past_cr_or_lf();
 }
 
 }  // namespace kirne

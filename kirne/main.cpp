@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   state.NCLMAX = 2147483647;
   if (state.mode == RunMode::Test) ask_cluster_limit(state);
   // 9. The cluster list, empty until the first cluster is written.
-  state.FVC = common::TextOutput::create_file(NAME_CONF);
+  state.FVC.emplace(common::kClusterListName);
   // 10. Find and open the trajectory.
   open_trajectory(state);
   // 11. Configurations, clusters, statistics, distribution output.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/bounded_table.hpp"
+#include "common/cluster_list.hpp"
 #include "common/text_output.hpp"
 #include "common/text_input.hpp"
 
@@ -15,7 +16,6 @@ inline constexpr int NMAX = 200000;  // atoms per configuration
 inline constexpr int PMAX = 20;      // entries of the type table
 inline constexpr int RMAX = 5000;    // bins of each distribution histogram
 inline constexpr double DR = 0.01;   // bin width in angstrom
-inline constexpr const char* NAME_CONF = "conf.dat";
 
 enum class RunMode { ArgumentList, Interactive, Test };
 
@@ -74,7 +74,7 @@ struct RunState {
 
   // Files open across the run.
   std::optional<common::TextInput> FV;    // the trajectory
-  std::optional<common::TextOutput> FVC;  // conf.dat
+  std::optional<common::ClusterListWriter> FVC;  // conf.dat
   std::optional<common::TextOutput> FVV;  // ttt.xyz, test mode only
 };
 

@@ -63,7 +63,7 @@ bool read_atom_in_buffer(common::TextInput& input, Symbol& symbol, double (&xyz)
   const void* lf = std::memchr(p, '\n', std::size_t(end - p));
   input.consume(lf ? std::size_t(static_cast<const char*>(lf) + 1 - view.data())
                    : std::size_t(p - view.data()));
-  if (!lf) input.discard_line();
+  if (!lf) input.skip_through_lf();
   if (symbol.size() != 2) symbol.resize(2);
   symbol[0] = kept[0];
   symbol[1] = count == 1 ? ' ' : kept[1];
@@ -83,7 +83,7 @@ Symbol read_atom_symbol(common::TextInput& input) {
       kept[count++] = upper(c);
     }
   }
-  if (count == 0) common::fail_io(common::IO_INVALID_INPUT);
+  if (count == 0) common::fail_io(common::kInvalidInput);
   return count == 1 ? Symbol{kept[0], ' '} : Symbol{kept[0], kept[1]};
 }
 
@@ -95,8 +95,8 @@ void read_configuration(RunState& state) {
   state.NCLST = std::to_string(state.NCL);
   state.NAT = input.read_integer();
   require_atom_count(state);
-  input.discard_line();
-  input.line(state.STCOM);
+  input.skip_through_lf();
+  input.read_through_lf(state.STCOM);
   bool echo = state.mode == RunMode::Test;
   for (std::int32_t i = 1; i <= state.NAT; ++i) {
     double xyz[3];
@@ -109,7 +109,7 @@ void read_configuration(RunState& state) {
       state.X[i] = input.read_real();
       state.Y[i] = input.read_real();
       state.Z[i] = input.read_real();
-      input.discard_line();
+      input.skip_through_lf();
     }
     if (echo) echo_atom(state, i);
   }

@@ -1,4 +1,4 @@
-#include "batch_script.hpp"
+#include "tolva64/batch_script.hpp"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,9 +9,8 @@
 #include <fstream>
 
 #include "common/failure.hpp"
-#include "common/text_input.hpp"
 #include "common/text_output.hpp"
-#include "file_publishing.hpp"
+#include "common/atomic_file.hpp"
 
 namespace tolva64 {
 
@@ -30,13 +29,13 @@ std::string own_program_path() {
 }
 
 void write_script_file(const std::string& text, const std::string& path) {
-  std::string temporary = temporary_name_for(path);
+  std::string temporary = common::temporary_name_for(path);
   std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
   out << text;
   out.close();
   if (!out) common::fail_io(common::io_error_from_errno(errno));
   if (chmod(temporary.c_str(), 0755) != 0) common::fail_io(common::io_error_from_errno(errno));
-  publish_file(temporary, path);
+  common::publish_file(temporary, path);
 }
 
 void say(const std::string& line) {
@@ -95,18 +94,6 @@ BatchSettings batch_settings_for(const RunOptions& options, int clusters) {
   settings.cpus_per_task =
       options.cpus_per_task > 0 ? options.cpus_per_task : DEFAULT_CPUS_PER_TASK;
   return settings;
-}
-
-int count_clusters(const std::string& cluster_list) {
-  common::TextInput list = common::TextInput::open_file(cluster_list);
-  int clusters = 0;
-  while (!list.at_eof()) {
-    ++clusters;
-    list.read_string();
-    list.skip_line();
-  }
-  list.close();
-  return clusters;
 }
 
 void write_batch_script(const BatchSettings& settings, int clusters) {

@@ -4,8 +4,8 @@
 // submit it together with the averaging that waits for every task.
 #include <string>
 
-#include "run_files.hpp"
-#include "run_options.hpp"
+#include "tolva64/run_files.hpp"
+#include "tolva64/run_options.hpp"
 
 namespace tolva64 {
 
@@ -33,9 +33,6 @@ std::string submit_commands(const BatchSettings& settings);
 // The settings of the options, with the defaults filled in: as many tasks as
 // clusters but at most DEFAULT_MAX_TASKS, and DEFAULT_CPUS_PER_TASK cores.
 BatchSettings batch_settings_for(const RunOptions& options, int clusters);
-
-// Counts the lines of the cluster list as the run walks them.
-int count_clusters(const std::string& cluster_list);
 
 // Writes the script, executable, in the run directory and prints what was
 // written and how to submit it.

@@ -1,11 +1,11 @@
-#include "cluster_results.hpp"
+#include "tolva64/cluster_results.hpp"
 
 #include <optional>
 
 #include "common/file_system.hpp"
 #include "common/text_output.hpp"
-#include "file_publishing.hpp"
-#include "spectrum_conversion.hpp"
+#include "common/atomic_file.hpp"
+#include "tolva64/spectrum_conversion.hpp"
 
 namespace tolva64 {
 
@@ -21,7 +21,7 @@ Outcome convert_one(const std::string& feff_file, const std::string& result_file
                     std::optional<Spectrum>& spectrum) {
   if (!common::file_exists(feff_file)) return Outcome::ABSENT;
   spectrum = read(feff_file);
-  if (spectrum) write_spectrum_file(*spectrum, temporary_name_for(result_file));
+  if (spectrum) write_spectrum_file(*spectrum, common::temporary_name_for(result_file));
   // A stale file must not pass for the next cluster's result.
   common::delete_file(feff_file);
   return spectrum ? Outcome::CONVERTED : Outcome::NO_HEADING;
@@ -38,7 +38,7 @@ void keep(const std::optional<Spectrum>& spectrum, const std::string& result_fil
           SpectrumSum& sum) {
   if (!spectrum) return;
   add_spectrum(sum, *spectrum);
-  publish_file(temporary_name_for(result_file), result_file);
+  common::publish_file(common::temporary_name_for(result_file), result_file);
 }
 
 }  // namespace
@@ -52,8 +52,8 @@ void convert_cluster_results(const RunFiles& files, const std::string& chi_spect
   if (chi_outcome == Outcome::NO_HEADING || mu_outcome == Outcome::NO_HEADING) {
     if (chi_outcome == Outcome::NO_HEADING) report_no_heading(files.chi_result);
     if (mu_outcome == Outcome::NO_HEADING) report_no_heading(files.xmu_result);
-    if (chi) common::delete_file(temporary_name_for(chi_spectrum));
-    if (mu) common::delete_file(temporary_name_for(mu_spectrum));
+    if (chi) common::delete_file(common::temporary_name_for(chi_spectrum));
+    if (mu) common::delete_file(common::temporary_name_for(mu_spectrum));
     return;
   }
   keep(chi, chi_spectrum, totals.chi);

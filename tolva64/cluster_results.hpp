@@ -3,8 +3,8 @@
 // spectra, published together, and their share of the run's sums.
 #include <string>
 
-#include "run_files.hpp"
-#include "spectrum_average.hpp"
+#include "tolva64/run_files.hpp"
+#include "tolva64/spectrum_average.hpp"
 
 namespace tolva64 {
 

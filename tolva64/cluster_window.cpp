@@ -1,12 +1,12 @@
-#include "cluster_window.hpp"
+#include "tolva64/cluster_window.hpp"
 
-#include "cluster_results.hpp"
+#include "tolva64/cluster_results.hpp"
 #include "common/file_system.hpp"
 #include "common/text_output.hpp"
-#include "feff_process.hpp"
-#include "feff_runner.hpp"
-#include "run_driver.hpp"
-#include "scratch_directory.hpp"
+#include "tolva64/feff_process.hpp"
+#include "tolva64/feff_runner.hpp"
+#include "tolva64/run_driver.hpp"
+#include "tolva64/scratch_directory.hpp"
 
 namespace tolva64 {
 

@@ -9,8 +9,8 @@
 #include <deque>
 #include <string>
 
-#include "run_files.hpp"
-#include "spectrum_average.hpp"
+#include "tolva64/run_files.hpp"
+#include "tolva64/spectrum_average.hpp"
 
 namespace tolva64 {
 

@@ -1,4 +1,4 @@
-#include "feff_input.hpp"
+#include "tolva64/feff_input.hpp"
 
 #include <cmath>
 
@@ -32,8 +32,8 @@ int feff_potential_of(double type, PotentialMap& map) {
 void copy_template(const std::string& template_path, common::TextOutput& out) {
   common::TextInput in = common::TextInput::open_file(template_path);
   while (!in.at_eof()) {
-    std::string line = in.read_string();
-    in.skip_line();
+    std::string line = in.read_until_cr_or_lf();
+    in.skip_past_cr_or_lf();
     out.write(line).end_line();
   }
   in.close();
@@ -42,7 +42,7 @@ void copy_template(const std::string& template_path, common::TextOutput& out) {
 void write_atom_lines(const ClusterAtoms& atoms, PotentialMap& map, common::TextOutput& out) {
   using common::checked_add;
   using common::checked_mul;
-  for (int i = 1; i <= atoms.count; ++i) {
+  for (std::size_t i = 0; i < atoms.count(); ++i) {
     int potential = feff_potential_of(atoms.type[i], map);
     if (potential < 0) continue;
     double x = atoms.x[i];
@@ -69,7 +69,7 @@ std::string dummy_atom_line(int feff_potential) {
 }
 
 void mark_types_met(const ClusterAtoms& atoms, PotentialMap& map) {
-  for (int i = 1; i <= atoms.count; ++i) feff_potential_of(atoms.type[i], map);
+  for (double type : atoms.type) feff_potential_of(type, map);
 }
 
 bool every_entry_met(const PotentialMap& map) {

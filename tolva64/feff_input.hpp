@@ -2,8 +2,8 @@
 // COMPOSEINP: writes FEFF's input for one cluster file.
 #include <string>
 
-#include "cluster_atoms.hpp"
-#include "potential_map.hpp"
+#include "tolva64/cluster_atoms.hpp"
+#include "tolva64/potential_map.hpp"
 
 namespace tolva64 {
 

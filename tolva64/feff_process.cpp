@@ -1,4 +1,4 @@
-#include "feff_process.hpp"
+#include "tolva64/feff_process.hpp"
 
 #include <fcntl.h>
 #include <spawn.h>

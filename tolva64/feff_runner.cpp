@@ -1,4 +1,4 @@
-#include "feff_runner.hpp"
+#include "tolva64/feff_runner.hpp"
 
 #include <spawn.h>
 #include <sys/types.h>

@@ -1,5 +1,5 @@
 // The text of tolva64 --help.
-#include "run_options.hpp"
+#include "tolva64/run_options.hpp"
 
 namespace tolva64 {
 

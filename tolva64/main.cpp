@@ -2,12 +2,13 @@
 // yet and averages the spectra over the clusters of the run. Its options run
 // FEFF in parallel, split the list into shards for a batch job array, average
 // finished results, or write the batch script.
-#include "batch_script.hpp"
+#include "tolva64/batch_script.hpp"
+#include "common/cluster_list.hpp"
 #include "common/failure.hpp"
-#include "result_averaging.hpp"
-#include "run_driver.hpp"
-#include "run_options.hpp"
-#include "scratch_run.hpp"
+#include "tolva64/result_averaging.hpp"
+#include "tolva64/run_driver.hpp"
+#include "tolva64/run_options.hpp"
+#include "tolva64/scratch_run.hpp"
 
 namespace {
 
@@ -55,7 +56,7 @@ void average_run(const RunFiles& files) {
 void batch_script_run(const RunFiles& files, const RunOptions& options) {
   print_banner();                                                // 1. banner
   check_required_files(files);                                   // 2. what the tasks need
-  int clusters = count_clusters(files.cluster_list);             // 3. size of the list
+  int clusters = common::count_clusters(files.cluster_list);             // 3. size of the list
   write_batch_script(batch_settings_for(options, clusters), clusters);  // 4. the script
 }
 

@@ -1,4 +1,4 @@
-#include "potential_map.hpp"
+#include "tolva64/potential_map.hpp"
 
 #include "common/text_input.hpp"
 
@@ -11,22 +11,22 @@ void read_potential_map(const std::string& path, PotentialMap& map) {
   map.count = 0;
   common::TextInput in = common::TextInput::open_file(path);
   while (!in.at_eof()) {
-    if (in.read_string_bounded(1) == " ") {
+    if (in.read_until_cr_or_lf(1) == " ") {
       // The integer reads pass line ends, so a lone first integer takes its
       // partner from the next line, as the map's users have always relied on.
       std::int32_t type_index = in.read_integer();
       std::int32_t feff_potential = in.read_integer();
-      in.skip_line();
-      if (map.count == PMAX) {
-        stop_on_file(path, "holds more than " + std::to_string(PMAX) + " potential entries!");
+      in.skip_past_cr_or_lf();
+      if (map.count == kMaxPotentials) {
+        stop_on_file(path, "holds more than " + std::to_string(kMaxPotentials) + " potential entries!");
       }
       map.count += 1;
       map.type_index[map.count] = type_index;
       map.feff_potential[map.count] = feff_potential;
       map.unmet_mark[map.count] = 1;
     } else {
-      in.read_string_bounded(1);
-      in.skip_line();
+      in.read_until_cr_or_lf(1);
+      in.skip_past_cr_or_lf();
     }
   }
   in.close();

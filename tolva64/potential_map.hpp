@@ -5,21 +5,21 @@
 #include <string>
 
 #include "common/bounded_table.hpp"
-#include "run_files.hpp"
+#include "tolva64/run_files.hpp"
 
 namespace tolva64 {
 
 struct PotentialMap {
   int count = 0;                                            // NPOT
-  common::BoundedTable<std::int32_t> type_index{"POTN1", PMAX};      // POTN1
-  common::BoundedTable<std::int32_t> feff_potential{"POTN2", PMAX};  // POTN2
+  common::BoundedTable<std::int32_t> type_index{"POTN1", kMaxPotentials};      // POTN1
+  common::BoundedTable<std::int32_t> feff_potential{"POTN2", kMaxPotentials};  // POTN2
   // 0: slot unused; 1: type not met yet in this run; -1: met. Never reset.
-  common::BoundedTable<std::int32_t> unmet_mark{"POTFL", PMAX};      // POTFL
+  common::BoundedTable<std::int32_t> unmet_mark{"POTFL", kMaxPotentials};      // POTFL
 };
 
 // READPOT: clears the map and reads it from the file. Entry lines start with
 // a blank and hold two integers; every other line is passed over. More than
-// PMAX entry lines stop the run with a message and exit code 1.
+// kMaxPotentials entry lines stop the run with a message and exit code 1.
 void read_potential_map(const std::string& path, PotentialMap& map);
 
 }  // namespace tolva64

@@ -1,10 +1,10 @@
-#include "result_averaging.hpp"
+#include "tolva64/result_averaging.hpp"
 
 #include "common/file_system.hpp"
 #include "common/number_layout.hpp"
-#include "common/text_input.hpp"
+#include "common/cluster_list.hpp"
 #include "common/text_output.hpp"
-#include "run_driver.hpp"
+#include "tolva64/run_driver.hpp"
 
 namespace tolva64 {
 
@@ -43,16 +43,12 @@ void print_see_lines(const std::string& average, const std::string& deviation,
 }  // namespace
 
 void gather_cluster_results(const RunFiles& files, ResultTotals& totals) {
-  common::TextInput list = common::TextInput::open_file(files.cluster_list);
-  int cluster_number = 0;
-  while (!list.at_eof()) {
-    ++cluster_number;
-    std::string cluster_name = list.read_string();
-    list.skip_line();
-    std::string suffix = cluster_suffix(cluster_number);
-    gather_one(cluster_number, cluster_name, "xt." + suffix, "chi(k)", totals.sums.chi,
+  common::ClusterListReader list(files.cluster_list);
+  while (std::optional<common::ClusterEntry> line = list.next()) {
+    std::string suffix = common::cluster_suffix(line->number);
+    gather_one(line->number, line->name, "xt." + suffix, "chi(k)", totals.sums.chi,
                totals.chi_spread);
-    gather_one(cluster_number, cluster_name, "mu." + suffix, "mu(E)", totals.sums.mu,
+    gather_one(line->number, line->name, "mu." + suffix, "mu(E)", totals.sums.mu,
                totals.mu_spread);
   }
   list.close();

@@ -1,9 +1,9 @@
 #pragma once
 // The averages over every cluster of the list from the per-cluster files
 // alone, without FEFF: the last step after the shards of a job array.
-#include "run_files.hpp"
-#include "spectrum_average.hpp"
-#include "spectrum_spread.hpp"
+#include "tolva64/run_files.hpp"
+#include "tolva64/spectrum_average.hpp"
+#include "tolva64/spectrum_spread.hpp"
 
 namespace tolva64 {
 

@@ -1,13 +1,13 @@
-#include "run_driver.hpp"
+#include "tolva64/run_driver.hpp"
 
 #include "common/failure.hpp"
 #include "common/file_system.hpp"
 #include "common/number_layout.hpp"
-#include "common/text_input.hpp"
+#include "common/cluster_list.hpp"
 #include "common/text_output.hpp"
-#include "cluster_results.hpp"
-#include "feff_input.hpp"
-#include "feff_runner.hpp"
+#include "tolva64/cluster_results.hpp"
+#include "tolva64/feff_input.hpp"
+#include "tolva64/feff_runner.hpp"
 
 namespace tolva64 {
 
@@ -57,43 +57,29 @@ void check_cluster_list(const RunFiles& files) {
   if (!common::file_exists(files.cluster_list)) stop_on_file(files.cluster_list, "is absent!");
 }
 
-std::string cluster_suffix(int cluster_number) {
-  std::string suffix = common::integer_layout(cluster_number, 3);
-  for (std::size_t i = 0; i < 3 && i < suffix.size(); ++i) {
-    if (suffix[i] == ' ') suffix[i] = '0';
-  }
-  return suffix;
-}
-
 bool cluster_done(const std::string& suffix) {
   return common::file_exists("xt." + suffix) || common::file_exists("mu." + suffix);
 }
 
 void process_cluster(int cluster_number, const std::string& cluster_name,
                      const std::string& suffix, const RunFiles& files, PotentialMap& map,
-                     ClusterAtoms& atoms, SpectrumTotals& totals) {
+                     common::ClusterAtoms& atoms, SpectrumTotals& totals) {
   compose_feff_input(cluster_name, files.feff_template, files.feff_input, map, atoms);
   run_feff(cluster_number, cluster_name, files.feff_program);
   convert_cluster_results(files, "xt." + suffix, "mu." + suffix, totals);
 }
 
 void walk_cluster_list(const RunFiles& files, SpectrumTotals& totals) {
-  common::TextInput list = common::TextInput::open_file(files.cluster_list);
+  common::ClusterListReader list(files.cluster_list);
   PotentialMap map;
   read_potential_map(files.potential_map, map);
-  ClusterAtoms atoms;
-  int cluster_number = 0;
-  while (!list.at_eof()) {
-    ++cluster_number;
-    std::string cluster_name = list.read_string();  // taken as written, blanks and all
-    list.skip_line();
-    if (!common::file_exists(cluster_name)) {
-      stop_on_cluster_line(cluster_number, files.cluster_list);
-    }
-    print_cluster_lines(cluster_name);
-    std::string suffix = cluster_suffix(cluster_number);
+  common::ClusterAtoms atoms;
+  while (std::optional<common::ClusterEntry> line = list.next()) {
+    if (!common::file_exists(line->name)) stop_on_cluster_line(line->number, files.cluster_list);
+    print_cluster_lines(line->name);
+    std::string suffix = common::cluster_suffix(line->number);
     if (cluster_done(suffix)) continue;
-    process_cluster(cluster_number, cluster_name, suffix, files, map, atoms, totals);
+    process_cluster(line->number, line->name, suffix, files, map, atoms, totals);
   }
   list.close();
 }

@@ -3,10 +3,10 @@
 // the averages and the closing lines.
 #include <string>
 
-#include "cluster_atoms.hpp"
-#include "potential_map.hpp"
-#include "run_files.hpp"
-#include "spectrum_average.hpp"
+#include "tolva64/cluster_atoms.hpp"
+#include "tolva64/potential_map.hpp"
+#include "tolva64/run_files.hpp"
+#include "tolva64/spectrum_average.hpp"
 
 namespace tolva64 {
 
@@ -27,16 +27,13 @@ void print_cluster_lines(const std::string& cluster_name);
 // As check_required_files, for the cluster list alone.
 void check_cluster_list(const RunFiles& files);
 
-// The suffix of cluster n's result files: "007" for 7, "1234" for 1234.
-std::string cluster_suffix(int cluster_number);
-
 // A cluster is done when either of its result files exists.
 bool cluster_done(const std::string& suffix);
 
 // Composes FEFF's input, runs FEFF and converts its results for one cluster.
 void process_cluster(int cluster_number, const std::string& cluster_name,
                      const std::string& suffix, const RunFiles& files, PotentialMap& map,
-                     ClusterAtoms& atoms, SpectrumTotals& totals);
+                     common::ClusterAtoms& atoms, SpectrumTotals& totals);
 
 // Reads the potential map, then walks the cluster list line by line: each
 // line names a cluster file, which must exist; clusters not done yet are

@@ -6,9 +6,8 @@
 
 namespace tolva64 {
 
-inline constexpr int MMAX = 1000;     // spectrum rows held before the tables grow
-inline constexpr int NMAX = 200000;   // atom records per cluster file
-inline constexpr int PMAX = 20;       // entries of the potential map
+inline constexpr int kMaxClusterAtoms = 200000;  // NMAX: atom records per cluster file
+inline constexpr int kMaxPotentials = 20;        // PMAX: entries of the potential map
 
 struct RunFiles {
   std::string cluster_list = "conf.dat";

@@ -1,4 +1,4 @@
-#include "run_options.hpp"
+#include "tolva64/run_options.hpp"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "scratch_directory.hpp"
+#include "tolva64/scratch_directory.hpp"
 
 #include <filesystem>
 #include <system_error>

@@ -1,14 +1,14 @@
-#include "scratch_run.hpp"
+#include "tolva64/scratch_run.hpp"
 
 #include <csignal>
 
-#include "cluster_window.hpp"
+#include "tolva64/cluster_window.hpp"
 #include "common/file_system.hpp"
-#include "common/text_input.hpp"
+#include "common/cluster_list.hpp"
 #include "common/text_output.hpp"
-#include "feff_input.hpp"
-#include "run_driver.hpp"
-#include "scratch_directory.hpp"
+#include "tolva64/feff_input.hpp"
+#include "tolva64/run_driver.hpp"
+#include "tolva64/scratch_directory.hpp"
 
 namespace tolva64 {
 
@@ -17,7 +17,7 @@ namespace {
 // What composing the cluster's input would do to the marks, for a cluster
 // whose input is not written here. Once every entry is met, nothing can
 // change, and the file is not even read.
-void mark_types_of(const std::string& cluster_name, PotentialMap& map, ClusterAtoms& atoms) {
+void mark_types_of(const std::string& cluster_name, PotentialMap& map, common::ClusterAtoms& atoms) {
   if (every_entry_met(map)) return;
   read_cluster_atoms(cluster_name, atoms);
   mark_types_met(atoms, map);
@@ -30,7 +30,7 @@ struct ClusterLine {
 };
 
 void handle_cluster(const ClusterLine& line, const RunFiles& files, const RunOptions& options,
-                    PotentialMap& map, ClusterAtoms& atoms, ClusterWindow& window) {
+                    PotentialMap& map, common::ClusterAtoms& atoms, ClusterWindow& window) {
   bool ours = !options.shard || options.shard->holds(line.number);
   if (!ours || cluster_done(line.suffix)) {
     if (options.shard) mark_types_of(line.name, map, atoms);
@@ -56,22 +56,18 @@ void walk_cluster_list_in_scratch(const RunFiles& files, const RunOptions& optio
   // FEFF runs are waited for one by one; an inherited "ignore" would let
   // them vanish unseen.
   std::signal(SIGCHLD, SIG_DFL);
-  common::TextInput list = common::TextInput::open_file(files.cluster_list);
+  common::ClusterListReader list(files.cluster_list);
   PotentialMap map;
   read_potential_map(files.potential_map, map);
-  ClusterAtoms atoms;
+  common::ClusterAtoms atoms;
   ClusterWindow window(options.jobs, options.keep_scratch, files, totals);
-  ClusterLine line;
-  while (!list.at_eof()) {
-    ++line.number;
-    line.name = list.read_string();
-    list.skip_line();
-    if (!common::file_exists(line.name)) {
+  while (std::optional<common::ClusterEntry> entry = list.next()) {
+    if (!common::file_exists(entry->name)) {
       // The clusters before it end as they would have in a plain run.
       window.finish_all();
-      stop_on_cluster_line(line.number, files.cluster_list);
+      stop_on_cluster_line(entry->number, files.cluster_list);
     }
-    line.suffix = cluster_suffix(line.number);
+    ClusterLine line{entry->number, entry->name, common::cluster_suffix(entry->number)};
     handle_cluster(line, files, options, map, atoms, window);
   }
   list.close();

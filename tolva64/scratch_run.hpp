@@ -1,9 +1,9 @@
 #pragma once
 // The run with FEFF in scratch directories: up to N clusters at once, all of
 // the list or one shard of it.
-#include "run_files.hpp"
-#include "run_options.hpp"
-#include "spectrum_average.hpp"
+#include "tolva64/run_files.hpp"
+#include "tolva64/run_options.hpp"
+#include "tolva64/spectrum_average.hpp"
 
 namespace tolva64 {
 

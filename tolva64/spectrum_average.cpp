@@ -1,7 +1,7 @@
-#include "spectrum_average.hpp"
+#include "tolva64/spectrum_average.hpp"
 
 #include "common/checked_real.hpp"
-#include "file_publishing.hpp"
+#include "common/atomic_file.hpp"
 
 namespace tolva64 {
 
@@ -22,9 +22,9 @@ void write_average(const SpectrumSum& total, const std::string& path) {
   for (std::size_t i = 0; i < total.grid.size(); ++i) {
     average.value.push_back(common::checked_div(total.sum[i], files));
   }
-  std::string temporary = temporary_name_for(path);
+  std::string temporary = common::temporary_name_for(path);
   write_spectrum_file(average, temporary);
-  publish_file(temporary, path);
+  common::publish_file(temporary, path);
 }
 
 }  // namespace tolva64

@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "run_files.hpp"
-#include "spectrum_conversion.hpp"
+#include "tolva64/run_files.hpp"
+#include "tolva64/spectrum_conversion.hpp"
 
 namespace tolva64 {
 
 struct SpectrumSum {
   // Row I: the sum over row I of every file added. Rows past the end of a
   // shorter file keep what longer files put there.
-  std::vector<double> sum = std::vector<double>(MMAX, 0.0);
+  std::vector<double> sum;
   int files = 0;              // NCLRC or NCLRX
   std::vector<double> grid;   // the grid of the file added last; its size is the row count
 };

@@ -1,4 +1,4 @@
-#include "spectrum_conversion.hpp"
+#include "tolva64/spectrum_conversion.hpp"
 
 #include <initializer_list>
 #include <string_view>
@@ -15,8 +15,8 @@ namespace {
 // headings. False when the file ends first: the search never runs past it.
 bool skip_header(common::TextInput& in, std::initializer_list<std::string_view> headings) {
   while (!in.at_eof()) {
-    std::string line = in.read_string();
-    in.skip_line();
+    std::string line = in.read_until_cr_or_lf();
+    in.skip_past_cr_or_lf();
     for (std::string_view heading : headings) {
       if (line.find(heading) != std::string::npos) return true;
     }
@@ -41,7 +41,7 @@ std::optional<Spectrum> read_spectrum(const std::string& path,
     double value = 0.0;
     for (int column = 2; column <= columns; ++column) value = in.read_real();
     spectrum.value.push_back(value);
-    in.skip_line();
+    in.skip_past_cr_or_lf();
   }
   in.close();
   return spectrum;
@@ -72,7 +72,7 @@ Spectrum read_spectrum_file(const std::string& path) {
   while (!in.at_eof()) {
     spectrum.value.push_back(in.read_real());
     spectrum.grid.push_back(in.read_real());
-    in.skip_line();
+    in.skip_past_cr_or_lf();
   }
   in.close();
   return spectrum;

@@ -1,9 +1,9 @@
-#include "spectrum_spread.hpp"
+#include "tolva64/spectrum_spread.hpp"
 
 #include <cmath>
 
 #include "common/checked_real.hpp"
-#include "file_publishing.hpp"
+#include "common/atomic_file.hpp"
 
 namespace tolva64 {
 
@@ -47,9 +47,9 @@ Spectrum standard_error(const SpectrumSpread& spread) {
 }
 
 void publish_spectrum_file(const Spectrum& spectrum, const std::string& path) {
-  std::string temporary = temporary_name_for(path);
+  std::string temporary = common::temporary_name_for(path);
   write_spectrum_file(spectrum, temporary);
-  publish_file(temporary, path);
+  common::publish_file(temporary, path);
 }
 
 }  // namespace tolva64

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "spectrum_conversion.hpp"
+#include "tolva64/spectrum_conversion.hpp"
 
 namespace tolva64 {
 

@@ -52,12 +52,12 @@ double read_frames(common::TextInput& in, std::string& line) {
   double sum = 0.0;
   while (!in.at_eof()) {
     int atoms = in.read_integer();
-    in.skip_line();
-    in.line(line);
+    in.skip_past_cr_or_lf();
+    in.read_through_lf(line);
     for (int atom = 0; atom < atoms; ++atom) {
-      std::string element = in.read_string_bounded(2);  // "O " takes the blank too
+      std::string element = in.read_until_cr_or_lf(2);  // "O " takes the blank too
       sum += in.read_real() + in.read_real() + in.read_real();
-      in.skip_line();
+      in.skip_past_cr_or_lf();
       benchmark::DoNotOptimize(element);
     }
   }

@@ -29,11 +29,11 @@ TEST(BufferView, PeekStopsAtEveryLineEndAndTheMark) {
   in.advance();
   EXPECT_EQ(in.read_integer(), 2);
   EXPECT_EQ(in.peek_in_line(), -1);  // LF
-  in.discard_line();
+  in.skip_through_lf();
   EXPECT_EQ(in.peek_in_line(), 'O');
   in.advance();
   EXPECT_EQ(in.peek_in_line(), -1);  // CR
-  in.discard_line();
+  in.skip_through_lf();
   EXPECT_EQ(in.peek_in_line(), -1);  // code 26
   EXPECT_TRUE(in.only_white_space_left());
   EXPECT_EQ(in.buffered(1), "\x1a rest");
@@ -42,11 +42,11 @@ TEST(BufferView, PeekStopsAtEveryLineEndAndTheMark) {
 // LINE ends only at LF, unlike the line skip, and passes code 26.
 TEST(DiscardLine, OnlyLfEndsTheLine) {
   TextInput in = TextInput::from_string("a\rb\n\x1a" "c\nd");
-  in.discard_line();
+  in.skip_through_lf();
   EXPECT_EQ(in.read_char(), '\x1a');
-  in.discard_line();
-  EXPECT_EQ(in.read_string(), "d");
-  in.discard_line();  // at the end of the data it just stops
+  in.skip_through_lf();
+  EXPECT_EQ(in.read_until_cr_or_lf(), "d");
+  in.skip_through_lf();  // at the end of the data it just stops
   EXPECT_TRUE(in.at_eof());
 }
 
@@ -55,7 +55,7 @@ TEST(OnlyWhiteSpaceLeft, PassesBlankLinesAndStopsAtAToken) {
   EXPECT_TRUE(TextInput::from_string("").only_white_space_left());
   TextInput in = TextInput::from_string(" \n\n x y");
   EXPECT_FALSE(in.only_white_space_left());
-  EXPECT_EQ(in.read_string(), "x y");
+  EXPECT_EQ(in.read_until_cr_or_lf(), "x y");
 }
 
 class FileView : public ::testing::Test {
@@ -76,13 +76,13 @@ class FileView : public ::testing::Test {
 TEST_F(FileView, ViewAcrossTheChunkBoundaryEndsWithTheData) {
   write(std::string(CHUNK - 4, 'a') + "\nFe 1.5 2 3\nend");
   TextInput in = TextInput::open_file(path_);
-  in.discard_line();
+  in.skip_through_lf();
   EXPECT_EQ(in.buffered(64), "Fe 1.5 2 3\nend");
   in.consume(6);
   EXPECT_EQ(in.read_real(), 2.0);
   EXPECT_EQ(in.read_real(), 3.0);
-  in.discard_line();
-  EXPECT_EQ(in.line(), "end");
+  in.skip_through_lf();
+  EXPECT_EQ(in.read_through_lf(), "end");
   EXPECT_TRUE(in.at_eof());
 }
 
@@ -90,13 +90,13 @@ TEST_F(FileView, ViewAcrossTheChunkBoundaryEndsWithTheData) {
 TEST_F(FileView, ViewHoldsWhatWasAskedAcrossTheBoundary) {
   write(std::string(CHUNK - 2, 'a') + "\n" + std::string(5000, 'b') + "\nz");
   TextInput in = TextInput::open_file(path_);
-  in.discard_line();
+  in.skip_through_lf();
   std::string_view view = in.buffered(4096);
   ASSERT_GE(view.size(), 4096u);
   EXPECT_EQ(std::count(view.begin(), view.begin() + 4096, 'b'), 4096);
   in.consume(4096);
-  EXPECT_EQ(in.line(), std::string(904, 'b'));
-  EXPECT_EQ(in.line(), "z");
+  EXPECT_EQ(in.read_through_lf(), std::string(904, 'b'));
+  EXPECT_EQ(in.read_through_lf(), "z");
   EXPECT_TRUE(in.at_eof());
 }
 

@@ -55,7 +55,7 @@ TEST(RealRead, TheNumberStopsInFrontOfTheNextByte) {
 TEST(RealRead, EmptyLineAtTheEnd) {
   TextInput in = TextInput::from_string("1.0\r\n\r\n");
   EXPECT_EQ(in.read_real(), 1.0);
-  in.skip_line();
+  in.skip_past_cr_or_lf();
   EXPECT_FALSE(in.at_eof());
   EXPECT_EQ(in.read_real(), 0.0);  // passed the empty line into the end
   EXPECT_TRUE(in.at_eof());
@@ -82,7 +82,7 @@ TEST(IntegerRead, ValuesAndTheEnd) {
   EXPECT_EQ(in.read_integer(), 42);
   EXPECT_EQ(in.read_integer(), -16);
   EXPECT_EQ(in.read_integer(), 5);
-  in.skip_line();
+  in.skip_past_cr_or_lf();
   EXPECT_FALSE(in.at_eof());
   EXPECT_EQ(in.read_integer(), 0);
   EXPECT_EQ(in.read_integer(), 0);
@@ -99,27 +99,27 @@ TEST(IntegerRead, BadTokensStopTheRun) {
 
 TEST(StringRead, StopsOnTheLineEnd) {
   TextInput in = TextInput::from_string("abc\r\ndef\n\nlast");
-  EXPECT_EQ(in.read_string(), "abc");
-  EXPECT_EQ(in.read_string(), "");  // still on the CR
+  EXPECT_EQ(in.read_until_cr_or_lf(), "abc");
+  EXPECT_EQ(in.read_until_cr_or_lf(), "");  // still on the CR
   EXPECT_EQ(in.read_char(), '\r');
   EXPECT_EQ(in.read_char(), '\n');
-  EXPECT_EQ(in.read_string(), "def");
-  in.skip_line();
-  EXPECT_EQ(in.read_string(), "");  // empty line
-  in.skip_line();
-  EXPECT_EQ(in.read_string(), "last");
+  EXPECT_EQ(in.read_until_cr_or_lf(), "def");
+  in.skip_past_cr_or_lf();
+  EXPECT_EQ(in.read_until_cr_or_lf(), "");  // empty line
+  in.skip_past_cr_or_lf();
+  EXPECT_EQ(in.read_until_cr_or_lf(), "last");
   EXPECT_TRUE(in.at_eof());
-  EXPECT_EQ(TextInput::from_string("ab\x1a" "cd").read_string(), "ab");
+  EXPECT_EQ(TextInput::from_string("ab\x1a" "cd").read_until_cr_or_lf(), "ab");
 }
 
 TEST(StringRead, BoundedTakesAtMostN) {
   TextInput in = TextInput::from_string("Fe 1.0\n\nO");
-  EXPECT_EQ(in.read_string_bounded(2), "Fe");
-  EXPECT_EQ(in.read_string_bounded(10), " 1.0");
-  in.skip_line();
-  EXPECT_EQ(in.read_string_bounded(1), "");
-  in.skip_line();
-  EXPECT_EQ(in.read_string_bounded(1), "O");
+  EXPECT_EQ(in.read_until_cr_or_lf(2), "Fe");
+  EXPECT_EQ(in.read_until_cr_or_lf(10), " 1.0");
+  in.skip_past_cr_or_lf();
+  EXPECT_EQ(in.read_until_cr_or_lf(1), "");
+  in.skip_past_cr_or_lf();
+  EXPECT_EQ(in.read_until_cr_or_lf(1), "O");
 }
 
 TEST(CharacterRead, EveryByteThenCode26) {
@@ -132,25 +132,25 @@ TEST(CharacterRead, EveryByteThenCode26) {
 TEST(LineSkip, CrLfCrAndLfEachEndOneLine) {
   TextInput in = TextInput::from_string("a\r\nb\rc\n\n\re");
   EXPECT_EQ(in.read_char(), 'a');
-  in.skip_line();  // CR LF
+  in.skip_past_cr_or_lf();  // CR LF
   EXPECT_EQ(in.read_char(), 'b');
-  in.skip_line();  // CR alone
+  in.skip_past_cr_or_lf();  // CR alone
   EXPECT_EQ(in.read_char(), 'c');
-  in.skip_line();  // LF
-  in.skip_line();  // an empty line ended by LF
-  in.skip_line();  // an empty line ended by CR
+  in.skip_past_cr_or_lf();  // LF
+  in.skip_past_cr_or_lf();  // an empty line ended by LF
+  in.skip_past_cr_or_lf();  // an empty line ended by CR
   EXPECT_EQ(in.read_char(), 'e');
   EXPECT_TRUE(in.at_eof());
-  in.skip_line();  // nothing left: nothing happens
+  in.skip_past_cr_or_lf();  // nothing left: nothing happens
   EXPECT_EQ(in.read_char(), '\x1a');
 }
 
 TEST(LineSkip, StopsInFrontOfTheEndOfFileMark) {
   TextInput in = TextInput::from_string("1\n\x1a" "2\n");
   EXPECT_EQ(in.read_integer(), 1);
-  in.skip_line();
+  in.skip_past_cr_or_lf();
   EXPECT_TRUE(in.at_eof());
-  in.skip_line();
+  in.skip_past_cr_or_lf();
   EXPECT_TRUE(in.at_eof());
   EXPECT_EQ(in.read_char(), '\x1a');  // the character read passes it like any byte
   EXPECT_FALSE(in.at_eof());
@@ -158,11 +158,11 @@ TEST(LineSkip, StopsInFrontOfTheEndOfFileMark) {
 
 TEST(LineRead, DropsEveryCrAndEndsAfterTheLf) {
   TextInput in = TextInput::from_string("ab\rc\nx\x1ay\r\n\nlast");
-  EXPECT_EQ(in.line(), "abc");
-  EXPECT_EQ(in.line(), "x\x1ay");
-  EXPECT_EQ(in.line(), "");
-  EXPECT_EQ(in.line(), "last");
-  EXPECT_EQ(in.line(), "");
+  EXPECT_EQ(in.read_through_lf(), "abc");
+  EXPECT_EQ(in.read_through_lf(), "x\x1ay");
+  EXPECT_EQ(in.read_through_lf(), "");
+  EXPECT_EQ(in.read_through_lf(), "last");
+  EXPECT_EQ(in.read_through_lf(), "");
 }
 
 class FileInput : public ::testing::Test {
@@ -210,9 +210,9 @@ TEST_F(FileInput, BoundaryInsideATokenAndInsideCrLf) {
   write(content);
   TextInput in = TextInput::open_file(path_);
   EXPECT_EQ(in.read_real(), 123.25);
-  in.skip_line();
-  EXPECT_EQ(in.read_string(), std::string(2 * boundary - 1 - (boundary + 5), 'x'));
-  in.skip_line();
+  in.skip_past_cr_or_lf();
+  EXPECT_EQ(in.read_until_cr_or_lf(), std::string(2 * boundary - 1 - (boundary + 5), 'x'));
+  in.skip_past_cr_or_lf();
   EXPECT_EQ(in.read_integer(), -7);
   EXPECT_TRUE(in.at_eof());
 }
@@ -221,9 +221,9 @@ TEST_F(FileInput, LinesAcrossChunks) {
   std::string long_line(300 * 1024, 'x');
   write("a\r\n" + long_line + "\r\nend");
   TextInput in = TextInput::open_file(path_);
-  EXPECT_EQ(in.line(), "a");
-  EXPECT_EQ(in.line(), long_line);
-  EXPECT_EQ(in.line(), "end");
+  EXPECT_EQ(in.read_through_lf(), "a");
+  EXPECT_EQ(in.read_through_lf(), long_line);
+  EXPECT_EQ(in.read_through_lf(), "end");
   EXPECT_TRUE(in.at_eof());
 }
 
@@ -245,14 +245,14 @@ TEST(PipeInput, ReadsWhatIsThereWithoutWaitingForMore) {
   TextInput in = TextInput::open_file("/dev/fd/" + std::to_string(fds[0]));
   ASSERT_EQ(::write(fds[1], "5\n", 2), 2);
   EXPECT_EQ(in.read_integer(), 5);
-  in.skip_line();
+  in.skip_past_cr_or_lf();
   ASSERT_EQ(::write(fds[1], "2.5 Fe\n", 7), 7);
   EXPECT_EQ(in.read_real(), 2.5);
   EXPECT_EQ(in.read_char(), ' ');
-  EXPECT_EQ(in.read_string(), "Fe");
-  in.skip_line();
+  EXPECT_EQ(in.read_until_cr_or_lf(), "Fe");
+  in.skip_past_cr_or_lf();
   ASSERT_EQ(::write(fds[1], "last line\n", 10), 10);
-  EXPECT_EQ(in.line(), "last line");
+  EXPECT_EQ(in.read_through_lf(), "last line");
   ::close(fds[1]);
   EXPECT_TRUE(in.at_eof());
   ::alarm(0);
@@ -269,7 +269,7 @@ TEST(StandardInput, AnswersTypedOneAtATime) {
         TextInput& in = TextInput::standard_input();
         if (::write(fds[1], "7\n", 2) != 2) std::_Exit(2);
         int first = in.read_integer();
-        in.skip_line();
+        in.skip_past_cr_or_lf();
         if (::write(fds[1], "y\n", 2) != 2) std::_Exit(2);
         char answer = in.read_char();
         std::_Exit(first == 7 && answer == 'y' ? 0 : 1);

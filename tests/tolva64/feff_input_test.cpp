@@ -126,7 +126,7 @@ TEST_F(ComposeFeffInput, ShortAtomLineTakesItsZFromTheNextLine) {
             crlf("    3.00000    4.00000    0.00000     1    5.00000\n"
                  "    0.00000    0.00000    1.00000     1    1.00000\n"
                  "    0.00000    0.00000    0.00000     0  Dummy atom\n END\n"));
-  EXPECT_EQ(atoms_.count, 2);
+  EXPECT_EQ(atoms_.count(), 2u);
 }
 
 TEST_F(ComposeFeffInput, EmptyMapLeavesOutEveryAtom) {
@@ -152,7 +152,7 @@ TEST_F(ComposeFeffInput, ReadsAClusterOfTheLargestSize) {
   for (int i = 0; i < 200000; ++i) atoms += "1 0 0 0\n";
   write_file(dir_ / "big.xyz", "# Cluster: 1. \n" + atoms);
   read_cluster_atoms((dir_ / "big.xyz").string(), atoms_);
-  EXPECT_EQ(atoms_.count, 200000);
+  EXPECT_EQ(atoms_.count(), 200000u);
 }
 
 }  // namespace

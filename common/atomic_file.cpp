@@ -1,11 +1,11 @@
-#include "file_publishing.hpp"
+#include "common/atomic_file.hpp"
 
 #include <cerrno>
 #include <cstdio>
 
 #include "common/failure.hpp"
 
-namespace tolva64 {
+namespace common {
 
 std::string temporary_name_for(const std::string& final_path) {
   std::string::size_type slash = final_path.rfind('/');
@@ -15,8 +15,8 @@ std::string temporary_name_for(const std::string& final_path) {
 
 void publish_file(const std::string& temporary_path, const std::string& final_path) {
   if (std::rename(temporary_path.c_str(), final_path.c_str()) != 0) {
-    common::fail_io(common::io_error_from_errno(errno));
+    fail_io(io_error_from_errno(errno));
   }
 }
 
-}  // namespace tolva64
+}  // namespace common

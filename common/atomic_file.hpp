@@ -1,0 +1,32 @@
+#pragma once
+// Files that appear whole or not at all: they are written under a temporary
+// name in the same directory and then renamed into place. A run stopped while
+// writing leaves only the temporary file, which no later run mistakes for a
+// finished one. Every program writes its results this way, through here.
+#include <string>
+
+#include "common/text_output.hpp"
+
+namespace common {
+
+// "dir/xt.001" -> "dir/.xt.001.partial": same directory, so the rename stays
+// within one file system; a hidden name that matches no result pattern.
+std::string temporary_name_for(const std::string& final_path);
+
+// Renames the temporary file onto the final name, replacing an older file.
+// A failure ends the run with the failure report.
+void publish_file(const std::string& temporary_path, const std::string& final_path);
+
+// Creates the temporary file of `final_path`, lets `write` fill it, closes it
+// and publishes it. A failure on the way ends the run with the failure report
+// and leaves the final name as it was.
+template <class Write>
+void write_file_atomically(const std::string& final_path, Write write) {
+  const std::string temporary = temporary_name_for(final_path);
+  TextOutput out = TextOutput::create_file(temporary);
+  write(out);
+  out.close();
+  publish_file(temporary, final_path);
+}
+
+}  // namespace common
