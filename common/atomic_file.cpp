@@ -15,7 +15,8 @@ std::string temporary_name_for(const std::string& final_path) {
 
 void publish_file(const std::string& temporary_path, const std::string& final_path) {
   if (std::rename(temporary_path.c_str(), final_path.c_str()) != 0) {
-    fail_io(io_error_from_errno(errno));
+    fail_io(io_error_from_errno(errno),
+            temporary_path + ": cannot be renamed to " + final_path);
   }
 }
 

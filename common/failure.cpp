@@ -11,6 +11,7 @@
 #include <string>
 #include <sys/stat.h>
 
+#include "common/text_input.hpp"
 #include "common/text_output.hpp"
 
 namespace common {
@@ -93,7 +94,8 @@ int io_error_opening(int err, const std::string& path, bool for_writing) {
 
 bool failure_in_progress() { return reporting; }
 
-void fail_report(const std::string& error_class, const std::string& message) {
+void fail_report(const std::string& error_class, const std::string& message,
+                 const std::string& context) {
   if (!reporting) {
     reporting = true;
     // Errors while passing on the outputs are ignored from here on: the
@@ -105,11 +107,20 @@ void fail_report(const std::string& error_class, const std::string& message) {
   report += error_class + ": " + message + "\n";
   report += std::string("  ") + kReportAddress + "\n";
   report += "\n";
+  if (!context.empty()) report += " " + context + "\n";
   write_all_to_stderr(report);
   std::_Exit(kFailureExitStatus);
 }
 
-void fail_io(int code) { fail_report("EInOutError", io_error_message(code)); }
+void fail_io(int code) {
+  // A bad number or line is always about what was being read.
+  std::string context = code == kInvalidInput ? TextInput::place_of_last_read() : "";
+  fail_report("EInOutError", io_error_message(code), context);
+}
+
+void fail_io(int code, const std::string& context) {
+  fail_report("EInOutError", io_error_message(code), context);
+}
 
 void fail_invalid_op() { fail_report("EInvalidOp", "Invalid floating point operation"); }
 

@@ -38,9 +38,14 @@ bool failure_in_progress();
 // the call-trace line and an empty line to standard error (LF line ends: it
 // is the console, not a data file), after flushing every open text output,
 // then exits with status 217.
-[[noreturn]] void fail_report(const std::string& error_class, const std::string& message);
+[[noreturn]] void fail_report(const std::string& error_class, const std::string& message,
+                              const std::string& context = "");
 
 [[noreturn]] void fail_io(int code);         // EInOutError
+// As fail_io, then one more line on standard error that points at the
+// problem: "md.xyz, line 7: \"1,5\" is not a number". Where a read of a text
+// input fails without one, the input that was read last names its place.
+[[noreturn]] void fail_io(int code, const std::string& context);
 [[noreturn]] void fail_invalid_op();         // EInvalidOp: Invalid floating point operation
 [[noreturn]] void fail_zero_divide();        // EZeroDivide: Floating point division by zero
 [[noreturn]] void fail_overflow();           // EOverflow: Floating point overflow

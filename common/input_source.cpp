@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -13,19 +14,33 @@
 
 namespace common {
 
+namespace {
+
+// The input that was read last: a bad number or line is reported at its place.
+TextInput::Impl* last_read = nullptr;
+
+std::size_t line_ends_in(const std::string& data, std::size_t from, std::size_t to) {
+  return static_cast<std::size_t>(std::count(data.begin() + static_cast<std::ptrdiff_t>(from),
+                                             data.begin() + static_cast<std::ptrdiff_t>(to), '\n'));
+}
+
+}  // namespace
+
 TextInput::Impl::~Impl() {
+  if (last_read == this) last_read = nullptr;
   if (owns_fd && fd >= 0) ::close(fd);
 }
 
 bool TextInput::Impl::refill() {
   if (!is_open) fail_io(kFileNotOpen);
   if (exhausted || fd < 0) return false;
+  lines_before_chunk += line_ends_in(data, 0, end);
   if (data.size() != chunk_size) data.resize(chunk_size);
   ssize_t n;
   do {
     n = ::read(fd, data.data(), data.size());
   } while (n < 0 && errno == EINTR);
-  if (n < 0) fail_io(io_error_from_errno(errno));
+  if (n < 0) fail_io(io_error_from_errno(errno), name + ": cannot be read");
   pos = 0;
   end = static_cast<std::size_t>(n);
   if (n == 0) exhausted = true;
@@ -33,9 +48,10 @@ bool TextInput::Impl::refill() {
 }
 
 bool TextInput::Impl::fill(std::size_t want) {
-  if (!is_open) fail_io(kFileNotOpen);
+  check_open();
   if (end - pos >= want) return true;
   if (exhausted || fd < 0) return end > pos;
+  lines_before_chunk += line_ends_in(data, 0, pos);
   if (chunk_size < want) chunk_size = want;
   if (data.size() < chunk_size) data.resize(chunk_size);
   std::memmove(data.data(), data.data() + pos, end - pos);
@@ -44,20 +60,43 @@ bool TextInput::Impl::fill(std::size_t want) {
   while (end < want && !exhausted) {
     ssize_t n = ::read(fd, data.data() + end, data.size() - end);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) fail_io(io_error_from_errno(errno));
+    if (n < 0) fail_io(io_error_from_errno(errno), name + ": cannot be read");
     if (n == 0) exhausted = true;
     end += static_cast<std::size_t>(n);
   }
   return end > pos;
 }
 
-void TextInput::Impl::check_open() const {
-  if (!is_open) fail_io(kFileNotOpen);
+void TextInput::Impl::check_open() {
+  last_read = this;
+  if (!is_open) fail_io(kFileNotOpen, name + ": read after it was closed");
+}
+
+std::string TextInput::Impl::place() const {
+  return name + ", line " + std::to_string(lines_before_chunk + line_ends_in(data, 0, pos) + 1);
+}
+
+std::string TextInput::Impl::line_at_position() const {
+  std::size_t first = data.rfind('\n', pos == 0 ? 0 : pos - 1);
+  first = first == std::string::npos || first >= pos ? 0 : first + 1;
+  std::size_t last = data.find_first_of("\r\n", first);
+  if (last == std::string::npos || last > end) last = end;
+  constexpr std::size_t kLongestShown = 100;
+  std::string text = data.substr(first, std::min(last - first, kLongestShown));
+  return last - first > kLongestShown ? text + "..." : text;
+}
+
+std::string TextInput::place_of_last_read() {
+  if (last_read == nullptr) return "";
+  return last_read->place() + ": cannot read \"" + last_read->line_at_position() + "\"";
 }
 
 void TextInput::Impl::close_source() {
   check_open();
-  if (owns_fd && fd >= 0 && ::close(fd) != 0) fail_io(io_error_from_errno(errno));
+  if (last_read == this) last_read = nullptr;
+  if (owns_fd && fd >= 0 && ::close(fd) != 0) {
+    fail_io(io_error_from_errno(errno), name + ": cannot be closed");
+  }
   fd = -1;
   is_open = false;
   data.clear();
@@ -72,13 +111,14 @@ TextInput::~TextInput() = default;
 
 TextInput TextInput::open_file(const std::string& path) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) fail_io(io_error_opening(errno, path, false));
+  if (fd < 0) fail_io(io_error_opening(errno, path, false), path + ": cannot be opened");
   struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     ::close(fd);
-    fail_io(kAccessDenied);
+    fail_io(kAccessDenied, path + ": is a directory");
   }
   auto impl = std::make_unique<Impl>();
+  impl->name = path;
   impl->fd = fd;
   impl->owns_fd = true;
   if (S_ISREG(st.st_mode) && st.st_size >= 0 &&
@@ -91,6 +131,7 @@ TextInput TextInput::open_file(const std::string& path) {
 TextInput& TextInput::standard_input() {
   static TextInput input = [] {
     auto impl = std::make_unique<Impl>();
+    impl->name = "standard input";
     impl->fd = STDIN_FILENO;
     return TextInput(std::move(impl));
   }();
@@ -99,6 +140,7 @@ TextInput& TextInput::standard_input() {
 
 TextInput TextInput::from_string(std::string text) {
   auto impl = std::make_unique<Impl>();
+  impl->name = "text";
   impl->end = text.size();
   impl->data = std::move(text);
   impl->exhausted = true;

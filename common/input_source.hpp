@@ -24,6 +24,10 @@ struct TextInput::Impl {
   // Bytes asked of each read: small files need no full-size chunk, which
   // would be cleared for nothing on every open.
   std::size_t chunk_size = kChunkSize;
+  // For the line that a failure report adds: the file's name and the line
+  // ends in the bytes that have left the buffer.
+  std::string name;
+  std::size_t lines_before_chunk = 0;
 
   ~Impl();
 
@@ -38,8 +42,13 @@ struct TextInput::Impl {
   bool has_byte() { return pos < end || refill(); }
   unsigned char peek() const { return static_cast<unsigned char>(data[pos]); }
   const char* at() const { return data.data() + pos; }
-  void check_open() const;
+  // Every read starts here; it also marks this input as the one read last.
+  void check_open();
   void close_source();
+  // Where the position is: "md.xyz, line 7".
+  std::string place() const;
+  // The line around the position, as far as the buffer holds it.
+  std::string line_at_position() const;
 };
 
 }  // namespace common

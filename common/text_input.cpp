@@ -81,6 +81,18 @@ void append_without_cr(std::string& out, const char* first, const char* last) {
   }
 }
 
+[[noreturn]] void fail_nothing_left(const TextInput::Impl& in) {
+  fail_io(kInvalidInput, in.place() + ": the data ends where a number was expected");
+}
+
+[[noreturn]] void fail_bad_token(const TextInput::Impl& in, std::string_view token,
+                                 const char* expected) {
+  constexpr std::size_t kLongestShown = 60;
+  std::string shown(token.substr(0, kLongestShown));
+  if (token.size() > kLongestShown) shown += "...";
+  fail_io(kInvalidInput, in.place() + ": \"" + shown + "\" is not " + expected);
+}
+
 }  // namespace
 
 double TextInput::read_real() {
@@ -90,11 +102,12 @@ double TextInput::read_real() {
   if (!in.has_byte()) {
     // White space that runs into the end of the data reads as zero.
     if (passed) return 0.0;
-    fail_io(kInvalidInput);
+    fail_nothing_left(in);
   }
-  if (in.peek() == kEndOfFileMark) fail_io(kInvalidInput);
-  std::optional<double> value = parse_real(take_token(in));
-  if (!value) fail_io(kInvalidInput);
+  if (in.peek() == kEndOfFileMark) fail_nothing_left(in);
+  std::string_view token = take_token(in);
+  std::optional<double> value = parse_real(token);
+  if (!value) fail_bad_token(in, token, "a number");
   return *value;
 }
 
@@ -103,8 +116,9 @@ std::int32_t TextInput::read_integer() {
   in.check_open();
   skip_white(in);
   if (!in.has_byte() || in.peek() == kEndOfFileMark) return 0;
-  std::optional<std::int32_t> value = parse_integer(take_token(in));
-  if (!value) fail_io(kInvalidInput);
+  std::string_view token = take_token(in);
+  std::optional<std::int32_t> value = parse_integer(token);
+  if (!value) fail_bad_token(in, token, "a whole number");
   return *value;
 }
 

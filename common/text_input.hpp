@@ -70,6 +70,10 @@ class TextInput {
   // Passes the byte that peek_in_line() gave.
   void advance();
 
+  // "md.xyz, line 7: cannot read \"Fe 1,5 2 3\"": the place of the input
+  // read last, for the failure report; empty when none is open.
+  static std::string place_of_last_read();
+
   // The byte source and its current chunk (input_source.hpp).
   struct Impl;
 

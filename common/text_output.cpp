@@ -24,11 +24,12 @@ struct TextOutput::Impl {
   bool is_open = true;
   // Standard output on a console is passed on at every line end and prompt.
   bool is_console = false;
+  std::string name;  // for the failure report
   char buffer[kBufferSize];
   std::size_t used = 0;
 
   void check_open() const {
-    if (!is_open) fail_io(kFileNotOpen);
+    if (!is_open) fail_io(kFileNotOpen, name + ": written after it was closed");
   }
   void pass_on();
   void append(const char* bytes, std::size_t size);
@@ -48,9 +49,9 @@ void forget(TextOutput::Impl* impl) {
   outputs.erase(std::remove(outputs.begin(), outputs.end(), impl), outputs.end());
 }
 
-void report_write_error(int err) {
+void report_write_error(int err, const std::string& name) {
   // During the failure report a second failure would hide the first.
-  if (!failure_in_progress()) fail_io(io_error_from_errno(err));
+  if (!failure_in_progress()) fail_io(io_error_from_errno(err), name + ": cannot be written");
 }
 
 }  // namespace
@@ -62,7 +63,7 @@ void TextOutput::Impl::pass_on() {
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       used = 0;
-      report_write_error(errno);
+      report_write_error(errno, name);
       return;
     }
     done += static_cast<std::size_t>(n);
@@ -86,7 +87,7 @@ void TextOutput::Impl::close_target() {
   pass_on();
   forget(this);
   is_open = false;
-  if (owns_fd && ::close(fd) != 0) report_write_error(errno);
+  if (owns_fd && ::close(fd) != 0) report_write_error(errno, name);
   fd = -1;
 }
 
@@ -110,8 +111,9 @@ TextOutput::~TextOutput() {
 
 TextOutput TextOutput::create_file(const std::string& path) {
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) fail_io(io_error_opening(errno, path, true));
+  if (fd < 0) fail_io(io_error_opening(errno, path, true), path + ": cannot be created");
   auto impl = std::make_unique<Impl>();
+  impl->name = path;
   impl->fd = fd;
   impl->owns_fd = true;
   return TextOutput(std::move(impl));
@@ -120,6 +122,7 @@ TextOutput TextOutput::create_file(const std::string& path) {
 TextOutput& TextOutput::standard_output() {
   static TextOutput output = [] {
     auto impl = std::make_unique<Impl>();
+    impl->name = "standard output";
     impl->fd = STDOUT_FILENO;
     impl->is_console = ::isatty(STDOUT_FILENO) == 1;
     return TextOutput(std::move(impl));
