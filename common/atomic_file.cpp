@@ -20,4 +20,13 @@ void publish_file(const std::string& temporary_path, const std::string& final_pa
   }
 }
 
+void write_files_atomically(const std::vector<PendingFile>& files) {
+  for (const PendingFile& file : files) {
+    TextOutput out = TextOutput::create_file(temporary_name_for(file.path));
+    out.write(file.content);
+    out.close();
+  }
+  for (const PendingFile& file : files) publish_file(temporary_name_for(file.path), file.path);
+}
+
 }  // namespace common

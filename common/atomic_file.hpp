@@ -4,6 +4,7 @@
 // writing leaves only the temporary file, which no later run mistakes for a
 // finished one. Every program writes its results this way, through here.
 #include <string>
+#include <vector>
 
 #include "common/text_output.hpp"
 
@@ -28,5 +29,15 @@ void write_file_atomically(const std::string& final_path, Write write) {
   out.close();
   publish_file(temporary, final_path);
 }
+
+// A file's final name and the bytes it is to hold, written as they are.
+struct PendingFile {
+  std::string path;
+  std::string content;
+};
+
+// Writes every file under its temporary name, then renames them all into
+// place: a run stopped before the renames has touched none of the final names.
+void write_files_atomically(const std::vector<PendingFile>& files);
 
 }  // namespace common

@@ -5,7 +5,7 @@
 #include <exception>
 #include <iostream>
 
-#include "feff_standin/atomic_file.hpp"
+#include "common/atomic_file.hpp"
 #include "feff_standin/exafs_sum.hpp"
 #include "feff_standin/feff_input.hpp"
 #include "feff_standin/result_files.hpp"
@@ -28,10 +28,12 @@ int main() {
     // 6. Write both result files; a run stopped before this leaves neither.
     const RunSummary run{input.titles, cluster.absorber_z, input.edge, e0, input.s02,
                          input.sig2,   input.rmax, static_cast<int>(cluster.scatterers.size())};
-    write_files_atomically({{"chi.dat", chi_dat_text(run, rows)},
-                            {"xmu.dat", xmu_dat_text(run, rows)}});
+    common::write_files_atomically(
+        {{"chi.dat", chi_dat_text(run, rows)}, {"xmu.dat", xmu_dat_text(run, rows)}});
   } catch (const std::exception& error) {
-    // No result file is written, so the averager runs this cluster again next time.
+    // Bad input ends here, the one way out besides the failure report of a
+    // file that cannot be written. No result file is written, so the
+    // averager runs this cluster again next time.
     std::cerr << "feff_standin: " << error.what() << "\n";
     return EXIT_FAILURE;
   }
