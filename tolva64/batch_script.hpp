@@ -9,7 +9,7 @@
 
 namespace tolva64 {
 
-inline constexpr const char* BATCH_SCRIPT_NAME = "tolva64.sbatch";
+inline constexpr const char* kBatchScriptName = "tolva64.sbatch";
 
 struct BatchSettings {
   std::string program;     // absolute path of tolva64, as the tasks start it
@@ -31,11 +31,12 @@ std::string batch_script_text(const BatchSettings& settings);
 std::string submit_commands(const BatchSettings& settings);
 
 // The settings of the options, with the defaults filled in: as many tasks as
-// clusters but at most DEFAULT_MAX_TASKS, and DEFAULT_CPUS_PER_TASK cores.
+// clusters but at most kDefaultMaxTasks, and kDefaultCpusPerTask cores.
 BatchSettings batch_settings_for(const RunOptions& options, int clusters);
 
-// Writes the script, executable, in the run directory and prints what was
-// written and how to submit it.
-void write_batch_script(const BatchSettings& settings, int clusters);
+// --slurm: checks the required files, counts the clusters, writes the
+// script, executable, in the run directory and prints what was written and
+// how to submit it. Returns the exit code.
+int run_batch_script(const RunFiles& files, const RunOptions& options);
 
 }  // namespace tolva64

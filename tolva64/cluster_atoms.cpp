@@ -5,11 +5,9 @@
 
 namespace tolva64 {
 
-void read_cluster_atoms(const std::string& path, ClusterAtoms& atoms) {
-  if (common::read_cluster_file(path, kMaxClusterAtoms, atoms) ==
-      common::ClusterReadStatus::TooManyAtoms) {
-    stop_on_file(path, "holds more than " + std::to_string(kMaxClusterAtoms) + " atoms!");
-  }
+bool read_cluster_atoms(const std::string& path, ClusterAtoms& atoms) {
+  return common::read_cluster_file(path, kMaxClusterAtoms, atoms) ==
+         common::ClusterReadStatus::Complete;
 }
 
 void move_origin_to_absorber(const PotentialMap& map, ClusterAtoms& atoms) {

@@ -10,9 +10,9 @@ namespace tolva64 {
 
 using common::ClusterAtoms;
 
-// Reads the cluster file. More than kMaxClusterAtoms records stop the run
-// with a message naming the file and exit code 1.
-void read_cluster_atoms(const std::string& path, ClusterAtoms& atoms);
+// Reads the cluster file. False when it holds more than kMaxClusterAtoms
+// records, which are not read.
+bool read_cluster_atoms(const std::string& path, ClusterAtoms& atoms);
 
 // Takes the last atom whose type index maps to FEFF potential 0 as the
 // absorber and moves every atom by its position. Without such an atom

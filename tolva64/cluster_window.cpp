@@ -1,11 +1,9 @@
 #include "tolva64/cluster_window.hpp"
 
-#include "tolva64/cluster_results.hpp"
 #include "common/file_system.hpp"
-#include "common/text_output.hpp"
+#include "tolva64/cluster_results.hpp"
+#include "tolva64/console.hpp"
 #include "tolva64/feff_process.hpp"
-#include "tolva64/feff_runner.hpp"
-#include "tolva64/run_driver.hpp"
 #include "tolva64/scratch_directory.hpp"
 
 namespace tolva64 {
@@ -14,7 +12,7 @@ namespace {
 
 // Results that wait behind a slow cluster are held up to this many times the
 // number of FEFF runs, so their scratch directories do not pile up.
-constexpr std::size_t HELD_PER_JOB = 4;
+constexpr std::size_t kHeldPerJob = 4;
 
 }  // namespace
 
@@ -32,13 +30,13 @@ void ClusterWindow::add_done(int number, const std::string& name) {
 }
 
 void ClusterWindow::make_room() {
-  std::size_t most_held = HELD_PER_JOB * static_cast<std::size_t>(jobs_);
+  std::size_t most_held = kHeldPerJob * static_cast<std::size_t>(jobs_);
   while (running_ >= jobs_ || entries_.size() >= most_held) wait_for_one();
 }
 
 void ClusterWindow::start(int number, const std::string& name, const std::string& suffix,
                           const std::string& scratch) {
-  pid_t pid = start_feff_in(program_path_, common::current_directory() + "/" + scratch);
+  pid_t pid = start_feff({program_path_, common::current_directory() + "/" + scratch});
   entries_.push_back(Entry{number, name, suffix, scratch, pid});
   ++running_;
 }
@@ -79,15 +77,13 @@ void ClusterWindow::finish_ready() {
 void ClusterWindow::finish(const Entry& entry) {
   print_cluster_lines(entry.name);
   if (entry.scratch.empty()) return;
-  common::TextOutput& console = common::TextOutput::standard_output();
-  console.write(feff_announcement(entry.number, entry.name)).end_line();
-  console.flush();
-  pass_on_file(entry.scratch + "/" + FEFF_STDOUT_FILE, 1);
-  pass_on_file(entry.scratch + "/" + FEFF_STDERR_FILE, 2);
+  announce_feff(entry.number, entry.name);
+  pass_on_file(entry.scratch + "/" + kFeffStdoutFile, 1);
+  pass_on_file(entry.scratch + "/" + kFeffStderrFile, 2);
   RunFiles in_scratch = files_;
   in_scratch.chi_result = entry.scratch + "/" + files_.chi_result;
   in_scratch.xmu_result = entry.scratch + "/" + files_.xmu_result;
-  convert_cluster_results(in_scratch, "xt." + entry.suffix, "mu." + entry.suffix, totals_);
+  convert_cluster_results(in_scratch, entry.suffix, totals_);
   if (!keep_scratch_) remove_scratch_directory(entry.scratch);
 }
 

@@ -79,9 +79,9 @@ bool every_entry_met(const PotentialMap& map) {
   return true;
 }
 
-void compose_feff_input(const std::string& cluster_path, const std::string& template_path,
+bool compose_feff_input(const std::string& cluster_path, const std::string& template_path,
                         const std::string& input_path, PotentialMap& map, ClusterAtoms& atoms) {
-  read_cluster_atoms(cluster_path, atoms);
+  if (!read_cluster_atoms(cluster_path, atoms)) return false;
   move_origin_to_absorber(map, atoms);
   common::TextOutput out = common::TextOutput::create_file(input_path);
   out.write(" TITLE  Result for FILENAME= ").write(cluster_path).end_line();
@@ -92,6 +92,7 @@ void compose_feff_input(const std::string& cluster_path, const std::string& temp
   }
   out.write(" END").end_line();
   out.close();
+  return true;
 }
 
 }  // namespace tolva64

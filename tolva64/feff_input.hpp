@@ -16,11 +16,12 @@ std::string atom_line(double x, double y, double z, int feff_potential, double d
 // coordinates are 100 times the potential, in single precision.
 std::string dummy_atom_line(int feff_potential);
 
-// Reads the cluster file into `atoms`, then writes `input_path`: the title
-// line, the template copied line by line, one line per atom the map gives a
-// potential, the dummy-atom lines of the entries still unmet, and " END".
-// Marks every map entry whose type index occurs in the cluster as met.
-void compose_feff_input(const std::string& cluster_path, const std::string& template_path,
+// COMPOSEINP: reads the cluster file into `atoms`, then writes `input_path`:
+// the title line, the template copied line by line, one line per atom the
+// map gives a potential, the dummy-atom lines of the entries still unmet, and
+// " END". Marks every map entry whose type index occurs in the cluster as
+// met. False, with nothing written, for a cluster beyond kMaxClusterAtoms.
+bool compose_feff_input(const std::string& cluster_path, const std::string& template_path,
                         const std::string& input_path, PotentialMap& map, ClusterAtoms& atoms);
 
 // Marks the entries of every type index that occurs among the atoms as met,

@@ -16,7 +16,7 @@ namespace tolva64 {
 
 namespace {
 
-// Undoes the file actions whatever way start_feff_in leaves.
+// Undoes the file actions whatever way start_feff leaves.
 struct FileActions {
   posix_spawn_file_actions_t actions;
   FileActions() { posix_spawn_file_actions_init(&actions); }
@@ -25,26 +25,38 @@ struct FileActions {
   FileActions& operator=(const FileActions&) = delete;
 };
 
+// The output files are opened after the change of directory, so their
+// relative names land in FEFF's own directory. Several FEFF runs must not
+// read the one console at once, hence /dev/null.
+int redirect_into(const std::string& directory, posix_spawn_file_actions_t* actions) {
+  constexpr int kCreate = O_WRONLY | O_CREAT | O_TRUNC;  // kept open across the exec
+  int rc = posix_spawn_file_actions_addchdir_np(actions, directory.c_str());
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 0, "/dev/null", O_RDONLY, 0);
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 1, kFeffStdoutFile, kCreate, 0644);
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 2, kFeffStderrFile, kCreate, 0644);
+  return rc;
+}
+
 }  // namespace
 
-pid_t start_feff_in(const std::string& program_path, const std::string& directory) {
+pid_t start_feff(const FeffLaunch& launch) {
   FileActions files;
-  constexpr int CREATE = O_WRONLY | O_CREAT | O_TRUNC;  // kept open across the exec
-  // The output files are opened after the change of directory, so their
-  // relative names land in FEFF's own directory. Several FEFF runs must not
-  // read the one console at once, hence /dev/null.
-  int rc = posix_spawn_file_actions_addchdir_np(&files.actions, directory.c_str());
-  posix_spawn_file_actions_t* actions = &files.actions;
-  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 0, "/dev/null", O_RDONLY, 0);
-  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 1, FEFF_STDOUT_FILE, CREATE, 0644);
-  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 2, FEFF_STDERR_FILE, CREATE, 0644);
-  if (rc != 0) common::fail_process(rc);
-  std::string path = program_path;
+  if (!launch.scratch_directory.empty()) {
+    int rc = redirect_into(launch.scratch_directory, &files.actions);
+    if (rc != 0) common::fail_process(rc);
+  }
+  std::string path = launch.program_path;
   std::vector<char*> argv{path.data(), nullptr};
   pid_t pid = 0;
-  rc = posix_spawn(&pid, path.c_str(), &files.actions, nullptr, argv.data(), environ);
+  int rc = posix_spawn(&pid, path.c_str(), &files.actions, nullptr, argv.data(), environ);
   if (rc != 0) common::fail_process(rc);
   return pid;
+}
+
+void wait_for_feff(pid_t pid) {
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
 }
 
 pid_t wait_for_any_feff() {

@@ -1,5 +1,5 @@
 // The text of tolva64 --help.
-#include "tolva64/run_options.hpp"
+#include "tolva64/help_text.hpp"
 
 namespace tolva64 {
 

@@ -7,7 +7,7 @@
 
 namespace tolva64 {
 
-inline constexpr const char* SCRATCH_ROOT = "tolva64.scratch";
+inline constexpr const char* kScratchRoot = "tolva64.scratch";
 
 // "tolva64.scratch/007" for suffix 007.
 std::string scratch_directory_for(const std::string& suffix);

@@ -1,7 +1,7 @@
 #include "tolva64/spectrum_average.hpp"
 
 #include "common/checked_real.hpp"
-#include "common/atomic_file.hpp"
+#include "tolva64/spectrum_files.hpp"
 
 namespace tolva64 {
 
@@ -14,7 +14,7 @@ void add_spectrum(SpectrumSum& total, const Spectrum& spectrum) {
   total.grid = spectrum.grid;
 }
 
-void write_average(const SpectrumSum& total, const std::string& path) {
+Spectrum average_of(const SpectrumSum& total) {
   Spectrum average;
   average.grid = total.grid;
   average.value.reserve(total.grid.size());
@@ -22,9 +22,12 @@ void write_average(const SpectrumSum& total, const std::string& path) {
   for (std::size_t i = 0; i < total.grid.size(); ++i) {
     average.value.push_back(common::checked_div(total.sum[i], files));
   }
-  std::string temporary = common::temporary_name_for(path);
-  write_spectrum_file(average, temporary);
-  common::publish_file(temporary, path);
+  return average;
+}
+
+void write_averages(const SpectrumTotals& totals) {
+  if (totals.chi.files > 0) publish_spectrum_file(average_of(totals.chi), kChiAverageName);
+  if (totals.mu.files > 0) publish_spectrum_file(average_of(totals.mu), kMuAverageName);
 }
 
 }  // namespace tolva64

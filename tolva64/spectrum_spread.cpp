@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "common/checked_real.hpp"
-#include "common/atomic_file.hpp"
 
 namespace tolva64 {
 
@@ -44,12 +43,6 @@ Spectrum standard_error(const SpectrumSpread& spread) {
     error.value[i] = common::checked_div(error.value[i], std::sqrt(spread.files[i]));
   }
   return error;
-}
-
-void publish_spectrum_file(const Spectrum& spectrum, const std::string& path) {
-  std::string temporary = common::temporary_name_for(path);
-  write_spectrum_file(spectrum, temporary);
-  common::publish_file(temporary, path);
 }
 
 }  // namespace tolva64

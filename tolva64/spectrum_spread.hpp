@@ -2,10 +2,9 @@
 // How far the spectra of the clusters scatter about their mean, row by row:
 // the standard deviation and the standard error of the mean, written in the
 // layout of the averages.
-#include <string>
 #include <vector>
 
-#include "tolva64/spectrum_conversion.hpp"
+#include "tolva64/spectrum.hpp"
 
 namespace tolva64 {
 
@@ -25,8 +24,5 @@ void add_to_spread(SpectrumSpread& spread, const Spectrum& spectrum);
 // that only one file reaches has 0 for both.
 Spectrum standard_deviation(const SpectrumSpread& spread);
 Spectrum standard_error(const SpectrumSpread& spread);
-
-// Writes the spectrum under a temporary name and renames it into place.
-void publish_spectrum_file(const Spectrum& spectrum, const std::string& path);
 
 }  // namespace tolva64

@@ -11,7 +11,7 @@ using namespace tolva64_test;
 
 std::string rows(const std::string& lf_rows) { return crlf(lf_rows); }
 
-class ResultAveraging : public ::testing::Test {
+class AverageRun : public ::testing::Test {
  protected:
   // Four clusters; xt.003, mu.002 and mu.004 are missing. The mu files
   // differ in length, so the grid and the row count come from mu.003.
@@ -30,7 +30,7 @@ class ResultAveraging : public ::testing::Test {
   RunDir dir;
 };
 
-TEST_F(ResultAveraging, WritesAveragesAndSpreadAndNamesTheMissingFiles) {
+TEST_F(AverageRun, WritesAveragesAndSpreadAndNamesTheMissingFiles) {
   auto result = test_support::run_program(TOLVA64_BIN, {"--average"}, dir.path());
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_EQ(result.out,
@@ -60,7 +60,7 @@ TEST_F(ResultAveraging, WritesAveragesAndSpreadAndNamesTheMissingFiles) {
   EXPECT_FALSE(dir.exists("fake_feff.count"));
 }
 
-TEST_F(ResultAveraging, SingleFileHasNoSpreadAndNoFilesLeaveTheTotalsAlone) {
+TEST_F(AverageRun, SingleFileHasNoSpreadAndNoFilesLeaveTheTotalsAlone) {
   dir.write("conf.dat", "a.xyz\n");
   dir.write("xt_tot.txt", "earlier\r\n");
   auto result = test_support::run_program(TOLVA64_BIN, {"--average"}, dir.path());
@@ -81,7 +81,7 @@ TEST_F(ResultAveraging, SingleFileHasNoSpreadAndNoFilesLeaveTheTotalsAlone) {
   EXPECT_EQ(dir.read("xt_tot.txt"), "earlier\r\n");
 }
 
-TEST_F(ResultAveraging, NeedsOnlyTheClusterList) {
+TEST_F(AverageRun, NeedsOnlyTheClusterList) {
   for (const char* name : {"pot.dat", "feff.dat", "feff.exe"}) std::filesystem::remove(dir / name);
   EXPECT_EQ(test_support::run_program(TOLVA64_BIN, {"--average"}, dir.path()).exit_code, 0);
   std::filesystem::remove(dir / "conf.dat");

@@ -18,7 +18,7 @@ const std::string XMU_ROW =
 const std::string XT_ROW = crlf(" 1.2345000000000000E-002    0.05000\n");
 const std::string MU_ROW = crlf(" 1.2300000000000000E-001 8979.00000\n");
 
-TEST(RunDriver, ReportsTheFirstMissingRequiredFileInOrder) {
+TEST(PlainRun, ReportsTheFirstMissingRequiredFileInOrder) {
   const std::vector<std::string> required = {"conf.dat", "pot.dat", "feff.dat", "feff.exe"};
   for (std::size_t missing = 0; missing < required.size(); ++missing) {
     RunDir dir;
@@ -32,7 +32,7 @@ TEST(RunDriver, ReportsTheFirstMissingRequiredFileInOrder) {
   }
 }
 
-TEST(RunDriver, EmptyClusterListLeavesOldAveragesAlone) {
+TEST(PlainRun, EmptyClusterListLeavesOldAveragesAlone) {
   RunDir dir;
   dir.write("xt_tot.txt", "from an earlier run\r\n");
   auto result = dir.run();
@@ -43,7 +43,7 @@ TEST(RunDriver, EmptyClusterListLeavesOldAveragesAlone) {
   EXPECT_EQ(result.err, "");
 }
 
-TEST(RunDriver, RunsEveryClusterAndAnnouncesFeffBeforeItsOwnOutput) {
+TEST(PlainRun, RunsEveryClusterAndAnnouncesFeffBeforeItsOwnOutput) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write_cluster("md_2.xyz", "0 0 0 0\n");
@@ -61,7 +61,7 @@ TEST(RunDriver, RunsEveryClusterAndAnnouncesFeffBeforeItsOwnOutput) {
   EXPECT_EQ(dir.read("feff.inp"), dir.read("seen_feff_2.inp"));
 }
 
-TEST(RunDriver, MissingClusterFileStopsWithItsLineNumberEvenWhenDone) {
+TEST(PlainRun, MissingClusterFileStopsWithItsLineNumberEvenWhenDone) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\nmd_9.xyz\nmd_1.xyz\n");
@@ -73,7 +73,7 @@ TEST(RunDriver, MissingClusterFileStopsWithItsLineNumberEvenWhenDone) {
   EXPECT_FALSE(dir.exists("fake_feff.count"));
 }
 
-TEST(RunDriver, ClusterNamesAreTakenWhole) {
+TEST(PlainRun, ClusterNamesAreTakenWhole) {
   // A trailing blank and an empty last line are names of files that do not exist.
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
@@ -85,7 +85,7 @@ TEST(RunDriver, ClusterNamesAreTakenWhole) {
   EXPECT_EQ(dir.run().out, banner() + crlf(" Error at line     1 in file conf.dat\n"));
 }
 
-TEST(RunDriver, ResumesWithTheClustersThatHaveNoResults) {
+TEST(PlainRun, ResumesWithTheClustersThatHaveNoResults) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\nmd_1.xyz\n");
@@ -110,7 +110,7 @@ TEST(RunDriver, ResumesWithTheClustersThatHaveNoResults) {
   EXPECT_EQ(dir.read("xt_tot.txt"), "kept\r\n");
 }
 
-TEST(RunDriver, ClusterWithoutFeffResultsIsTriedAgainNextRun) {
+TEST(PlainRun, ClusterWithoutFeffResultsIsTriedAgainNextRun) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\n");
@@ -131,7 +131,7 @@ TEST(RunDriver, ClusterWithoutFeffResultsIsTriedAgainNextRun) {
   EXPECT_EQ(dir.read("mu_tot.txt"), MU_ROW);
 }
 
-TEST(RunDriver, SuffixIsTheLineNumberPaddedToThreeDigits) {
+TEST(PlainRun, SuffixIsTheLineNumberPaddedToThreeDigits) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   std::string list;
@@ -152,7 +152,7 @@ TEST(RunDriver, SuffixIsTheLineNumberPaddedToThreeDigits) {
   EXPECT_EQ(dir.read("fake_feff.count"), "2");
 }
 
-TEST(RunDriver, FeffThatCannotBeStartedEndsTheRunWithTheProcessReport) {
+TEST(PlainRun, FeffThatCannotBeStartedEndsTheRunWithTheProcessReport) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\n");

@@ -10,7 +10,7 @@ namespace {
 using test_support::crlf;
 using namespace tolva64_test;
 
-TEST(ClusterInputRun, MoreThanTwentyMapEntriesStopBeforeAnyCluster) {
+TEST(FeffInputRun, MoreThanTwentyMapEntriesStopBeforeAnyCluster) {
   RunDir dir;
   std::string map = "Type -> potential\n";
   for (int j = 0; j <= 20; ++j) map += " " + std::to_string(j) + " 1\n";
@@ -24,7 +24,7 @@ TEST(ClusterInputRun, MoreThanTwentyMapEntriesStopBeforeAnyCluster) {
   EXPECT_FALSE(dir.exists("feff.inp"));
 }
 
-TEST(ClusterInputRun, ClusterBeyondTheAtomLimitStopsTheRun) {
+TEST(FeffInputRun, ClusterBeyondTheAtomLimitStopsTheRun) {
   RunDir dir;
   std::string atoms = "# Cluster: 1. \n";
   atoms.reserve(8 * 200002);
@@ -39,7 +39,7 @@ TEST(ClusterInputRun, ClusterBeyondTheAtomLimitStopsTheRun) {
   EXPECT_FALSE(dir.exists("fake_feff.count"));
 }
 
-TEST(ClusterInputRun, BadClusterFilesStopWithInvalidInput) {
+TEST(FeffInputRun, BadClusterFilesStopWithInvalidInput) {
   // A token that is no number, and an empty line after the last atom line,
   // which starts one more record with nothing to read.
   for (const std::string& atoms : {std::string("0 0 0 zero\n"), std::string("0 0 0 0\n\n")}) {
@@ -54,7 +54,7 @@ TEST(ClusterInputRun, BadClusterFilesStopWithInvalidInput) {
   }
 }
 
-TEST(ClusterInputRun, DummyAtomLinesStopOnceTheirTypeHasOccurred) {
+TEST(FeffInputRun, DummyAtomLinesStopOnceTheirTypeHasOccurred) {
   RunDir dir;
   dir.write("pot.dat", " 0 0\n 1 1\n 2 2\n 5 3\n");
   dir.write_cluster("plain.xyz", "0 0 0 0\n");

@@ -30,7 +30,7 @@ std::map<std::string, std::string> cluster_files(std::map<std::string, std::stri
   return results;
 }
 
-TEST(ScratchRun, TwoJobsWriteWhatThePlainRunWrites) {
+TEST(ScratchRunE2e, TwoJobsWriteWhatThePlainRunWrites) {
   FeoWorkspace plain(60);
   FeoWorkspace parallel(60);
   auto plain_run = plain.run("plain", {});
@@ -58,7 +58,7 @@ TEST(ScratchRun, TwoJobsWriteWhatThePlainRunWrites) {
   EXPECT_EQ(parallel.leftovers(), std::vector<std::string>{});
 }
 
-TEST(ScratchRun, ResumedParallelRunMatchesResumedPlainRun) {
+TEST(ScratchRunE2e, ResumedParallelRunMatchesResumedPlainRun) {
   // Cluster 23 done: the clusters after it keep the dummy atom of type 3,
   // as a plain run that skips it does.
   FeoWorkspace plain(30);
@@ -78,7 +78,7 @@ TEST(ScratchRun, ResumedParallelRunMatchesResumedPlainRun) {
   EXPECT_EQ(parallel.results(), plain.results());
 }
 
-TEST(ScratchRun, MissingClusterFileEndsTheRunAfterTheClustersBeforeIt) {
+TEST(ScratchRunE2e, MissingClusterFileEndsTheRunAfterTheClustersBeforeIt) {
   FeoWorkspace plain(12);
   FeoWorkspace parallel(12);
   for (const FeoWorkspace* work : {&plain, &parallel}) fs::remove(*work / "md_8.xyz");
@@ -92,7 +92,7 @@ TEST(ScratchRun, MissingClusterFileEndsTheRunAfterTheClustersBeforeIt) {
   EXPECT_EQ(parallel.results(), plain.results());
 }
 
-TEST(ScratchRun, KeptScratchDirectoryHoldsTheInputAndFeffsOutput) {
+TEST(ScratchRunE2e, KeptScratchDirectoryHoldsTheInputAndFeffsOutput) {
   FeoWorkspace work(2);
   ASSERT_EQ(work.run("kept", {"--keep-scratch", "-j", "2"}).exit_code, 0);
   fs::path scratch = work / "tolva64.scratch" / "002";
@@ -105,7 +105,7 @@ TEST(ScratchRun, KeptScratchDirectoryHoldsTheInputAndFeffsOutput) {
   EXPECT_FALSE(fs::exists(work / "feff.inp"));
 }
 
-TEST(ScratchRun, ShardsThenAverageGiveThePlainRunFromAFreshStart) {
+TEST(ScratchRunE2e, ShardsThenAverageGiveThePlainRunFromAFreshStart) {
   FeoWorkspace plain(40);
   FeoWorkspace sharded(40);
   ASSERT_EQ(plain.run("plain", {}).exit_code, 0);
@@ -126,7 +126,7 @@ TEST(ScratchRun, ShardsThenAverageGiveThePlainRunFromAFreshStart) {
   }
 }
 
-TEST(ScratchRun, ShardPrintsItsOwnClustersAndComposesAsFromAFreshStart) {
+TEST(ScratchRunE2e, ShardPrintsItsOwnClustersAndComposesAsFromAFreshStart) {
   FeoWorkspace plain(26);
   FeoWorkspace sharded(26);
   ASSERT_EQ(plain.run("plain", {}).exit_code, 0);
@@ -157,7 +157,7 @@ TEST(ScratchRun, ShardPrintsItsOwnClustersAndComposesAsFromAFreshStart) {
   EXPECT_EQ(sharded.results(), cluster_files(plain.results()));
 }
 
-TEST(ScratchRun, KilledRunStartedAgainRedoesNothingAndLosesNothing) {
+TEST(ScratchRunE2e, KilledRunStartedAgainRedoesNothingAndLosesNothing) {
   FeoWorkspace reference(50);
   ASSERT_EQ(reference.run("fresh", {}).exit_code, 0);
   const auto finished = cluster_files(reference.results());

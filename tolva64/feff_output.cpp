@@ -1,11 +1,9 @@
-#include "tolva64/spectrum_conversion.hpp"
+#include "tolva64/feff_output.hpp"
 
 #include <initializer_list>
 #include <string_view>
 
-#include "common/number_layout.hpp"
 #include "common/text_input.hpp"
-#include "common/text_output.hpp"
 
 namespace tolva64 {
 
@@ -50,32 +48,11 @@ std::optional<Spectrum> read_spectrum(const std::string& path,
 }  // namespace
 
 std::optional<Spectrum> read_chi_file(const std::string& path) {
-  return read_spectrum(path, {CHI_HEADING}, 2);
+  return read_spectrum(path, {kChiHeading}, 2);
 }
 
 std::optional<Spectrum> read_xmu_file(const std::string& path) {
-  return read_spectrum(path, {XMU_HEADING, XMU_HEADING_NEWER}, 4);
-}
-
-void write_spectrum_file(const Spectrum& spectrum, const std::string& path) {
-  common::TextOutput out = common::TextOutput::create_file(path);
-  for (std::size_t i = 0; i < spectrum.rows(); ++i) {
-    out.write_real(spectrum.value[i]).write(' ');
-    out.write(common::fixed_layout(spectrum.grid[i], 10, 5)).end_line();
-  }
-  out.close();
-}
-
-Spectrum read_spectrum_file(const std::string& path) {
-  common::TextInput in = common::TextInput::open_file(path);
-  Spectrum spectrum;
-  while (!in.at_eof()) {
-    spectrum.value.push_back(in.read_real());
-    spectrum.grid.push_back(in.read_real());
-    in.skip_past_cr_or_lf();
-  }
-  in.close();
-  return spectrum;
+  return read_spectrum(path, {kXmuHeading, kXmuHeadingNewer}, 4);
 }
 
 }  // namespace tolva64

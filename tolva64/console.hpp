@@ -1,0 +1,55 @@
+#pragma once
+// Every line tolva64 prints on its console: the banner, the lines of each
+// cluster, the FEFF announcement, the reports, the closing lines and the
+// stop messages. The lines end with CR LF, as every line the program writes.
+#include <string>
+
+#include "tolva64/run_options.hpp"
+
+namespace tolva64 {
+
+// One line on standard output.
+void say(const std::string& line);
+
+// The eight banner lines, the last one empty.
+void print_banner();
+
+// " " and "File: <name>", the lines every cluster of the list prints.
+void print_cluster_lines(const std::string& cluster_name);
+
+// "*** Cluster #  7. FEFF started for the file: md_7.xyz."
+std::string feff_announcement(int cluster_number, const std::string& cluster_name);
+
+// Prints the announcement and passes it on at once: FEFF writes to the same
+// stream, and what we printed must reach it first even through a pipe.
+void announce_feff(int cluster_number, const std::string& cluster_name);
+
+// A FEFF file without its column heading: the cluster keeps no result.
+void report_no_heading(const std::string& feff_file);
+
+// --average: a cluster whose per-cluster file is missing.
+void report_missing_result(int cluster_number, const std::string& cluster_name,
+                           const std::string& result_file, const std::string& average_name);
+
+// " ", the rule and "Calculations done.", then a "See the file" line for each
+// average written.
+void print_closing_lines(bool chi_average, bool mu_average);
+
+// A shard writes no averages: its closing lines say how to get them.
+void print_shard_closing_lines(const Shard& shard);
+
+// The counts of --average, then the files of each kind that was found.
+void print_average_closing_lines(int chi_files, int mu_files);
+
+// --slurm: what was written and the shell lines that submit it.
+void print_batch_script_lines(const std::string& script_name, int clusters, int tasks,
+                              int cpus_per_task, const std::string& partition,
+                              const std::string& submit_commands);
+
+// " The file "<name>" <complaint>", the line of an orderly stop.
+void print_file_complaint(const std::string& name, const std::string& complaint);
+
+// " Error at line     3 in file conf.dat"
+void print_cluster_line_error(int cluster_number, const std::string& list_name);
+
+}  // namespace tolva64
