@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <fstream>
 
 #include "common/atomic_file.hpp"
 #include "common/cluster_list.hpp"
@@ -30,12 +29,12 @@ std::string own_program_path() {
   return std::string(path, static_cast<std::size_t>(length));
 }
 
+// Made executable before it appears under its name.
 void write_script_file(const std::string& text, const std::string& path) {
-  std::string temporary = common::temporary_name_for(path);
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  out << text;
+  common::TextOutput out = common::create_temporary_for(path);
+  out.write(text);
   out.close();
-  if (!out) common::fail_io(common::io_error_from_errno(errno));
+  std::string temporary = common::temporary_name_for(path);
   if (chmod(temporary.c_str(), 0755) != 0) common::fail_io(common::io_error_from_errno(errno));
   common::publish_file(temporary, path);
 }
@@ -67,9 +66,15 @@ std::string batch_script_text(const BatchSettings& settings) {
     text += "#   " + commands.substr(start, end - start) + "\n";
     start = end + 1;
   }
-  text += "exec " + shell_word(settings.program) + " --shard \"$SLURM_ARRAY_TASK_ID/" +
+  text += shell_word(settings.program) + " --shard \"$SLURM_ARRAY_TASK_ID/" +
           std::to_string(settings.tasks) + "\" --jobs \"${SLURM_CPUS_PER_TASK:-" +
-          std::to_string(settings.cpus_per_task) + "}\"\n";
+          std::to_string(settings.cpus_per_task) + "}\"" + settings.task_options + "\n";
+  text +=
+      "status=$?\n"
+      "# 3 and 4: some or all clusters of this task have no FEFF result (see its\n"
+      "# output); the averaging after the array still runs and reports them.\n"
+      "if [ \"$status\" -eq 3 ] || [ \"$status\" -eq 4 ]; then exit 0; fi\n"
+      "exit \"$status\"\n";
   return text;
 }
 
@@ -79,7 +84,7 @@ std::string submit_commands(const BatchSettings& settings) {
       "sbatch --dependency=afterok:${jid%%;*} --kill-on-invalid-dep=yes --job-name=tolva64-average";
   if (!settings.partition.empty()) average += " --partition=" + settings.partition;
   average += " --output=tolva64_average.out --wrap=" +
-             shell_word(shell_word(settings.program) + " --average");
+             shell_word(shell_word(settings.program) + " --average" + settings.average_options);
   return std::string("jid=$(sbatch --parsable ") + kBatchScriptName + ")\n" + average + "\n";
 }
 
@@ -91,6 +96,9 @@ BatchSettings batch_settings_for(const RunOptions& options, int clusters) {
                                      : std::clamp(clusters, 1, kDefaultMaxTasks);
   settings.cpus_per_task =
       options.cpus_per_task > 0 ? options.cpus_per_task : kDefaultCpusPerTask;
+  if (options.drop_absent_potentials) settings.task_options = " --drop-absent-potentials";
+  if (options.averaging.common_grid) settings.average_options = " --common-grid";
+  if (options.averaging.align_edge) settings.average_options += " --align-edge";
   return settings;
 }
 

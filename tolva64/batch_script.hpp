@@ -16,15 +16,19 @@ struct BatchSettings {
   std::string partition;   // empty: the cluster's default partition
   int tasks = 1;
   int cpus_per_task = 1;
+  std::string task_options;     // passed on to every shard, " --drop-absent-potentials"
+  std::string average_options;  // passed on to the averaging, " --common-grid"
 };
 
 // A word for the shell: as it is when it holds only safe characters,
 // otherwise in single quotes.
 std::string shell_word(const std::string& text);
 
-// The script: the #SBATCH lines, then one command that runs the task's
+// The script: the #SBATCH lines, then the command that runs the task's
 // shard. Shard I of N is the array index over a fixed N, so a task run again
-// alone (sbatch --array=3) still runs shard 3 of N. LF line ends.
+// alone (sbatch --array=3) still runs shard 3 of N. A shard that ends with 3
+// or 4 (clusters without results) counts as a success, so that the averaging
+// still runs after it. LF line ends.
 std::string batch_script_text(const BatchSettings& settings);
 
 // The two shell lines that submit the array and, after it, the averaging.

@@ -1,5 +1,7 @@
 #include "tolva64/console.hpp"
 
+#include <cstdio>
+
 #include "common/number_layout.hpp"
 #include "common/text_output.hpp"
 #include "tolva64/spectrum_files.hpp"
@@ -61,14 +63,32 @@ void announce_feff(int cluster_number, const std::string& cluster_name) {
   console().flush();
 }
 
-void report_no_heading(const std::string& feff_file) {
-  say(" The file \"" + feff_file + "\" has no column heading; no result is kept for this cluster.");
+void say_on_both(const std::string& line) {
+  say(line);
+  // Standard output first, so a console that shows both keeps the order.
+  console().flush();
+  std::fputs((line + "\n").c_str(), stderr);
+  std::fflush(stderr);
 }
 
-void report_missing_result(int cluster_number, const std::string& cluster_name,
-                           const std::string& result_file, const std::string& average_name) {
-  say(" Line " + common::integer_layout(cluster_number, 5) + ", " + cluster_name + ": no " +
-      result_file + ", left out of the " + average_name + " average.");
+void report_half_done(int cluster_number, const std::string& cluster_name,
+                      const std::string& lone_file) {
+  say(" Cluster " + common::integer_layout(cluster_number, 3) + ", " + cluster_name + ": only " +
+      lone_file + " is there; the cluster is run again.");
+}
+
+void report_missing_results(int cluster_number, const std::string& cluster_name,
+                            const std::string& missing) {
+  say(" Line " + common::integer_layout(cluster_number, 5) + ", " + cluster_name + ": " +
+      missing + ", left out of the averages.");
+}
+
+void warn_of_shifted_grids(double largest_shift) {
+  char shift[32];
+  std::snprintf(shift, sizeof shift, "%.3f", largest_shift);
+  say_on_both(std::string(" Warning: the mu(E) energy grids of the clusters differ by up to ") +
+              shift + " eV; mu_tot.txt averages them row by row (--common-grid takes them "
+              "onto one grid).");
 }
 
 void print_closing_lines(bool chi_average, bool mu_average) {

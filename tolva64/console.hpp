@@ -11,6 +11,10 @@ namespace tolva64 {
 // One line on standard output.
 void say(const std::string& line);
 
+// One line on standard output that also goes to standard error: what failed
+// must reach the user whichever stream is read.
+void say_on_both(const std::string& line);
+
 // The eight banner lines, the last one empty.
 void print_banner();
 
@@ -24,12 +28,18 @@ std::string feff_announcement(int cluster_number, const std::string& cluster_nam
 // stream, and what we printed must reach it first even through a pipe.
 void announce_feff(int cluster_number, const std::string& cluster_name);
 
-// A FEFF file without its column heading: the cluster keeps no result.
-void report_no_heading(const std::string& feff_file);
+// A cluster with one spectrum file of its two, which is run again.
+void report_half_done(int cluster_number, const std::string& cluster_name,
+                      const std::string& lone_file);
 
-// --average: a cluster whose per-cluster file is missing.
-void report_missing_result(int cluster_number, const std::string& cluster_name,
-                           const std::string& result_file, const std::string& average_name);
+// --average: a cluster without its two per-cluster files, named by what
+// is missing ("no mu.002", "no xt.003 and no mu.003").
+void report_missing_results(int cluster_number, const std::string& cluster_name,
+                            const std::string& missing);
+
+// The mu(E) grids of the clusters were shifted against each other, and the
+// average was taken row by row.
+void warn_of_shifted_grids(double largest_shift);
 
 // " ", the rule and "Calculations done.", then a "See the file" line for each
 // average written.

@@ -5,10 +5,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cerrno>
 #include <vector>
 
+#include "common/atomic_file.hpp"
 #include "common/failure.hpp"
+#include "common/file_system.hpp"
+#include "tolva64/interruption.hpp"
 
 extern char** environ;
 
@@ -37,34 +41,73 @@ int redirect_into(const std::string& directory, posix_spawn_file_actions_t* acti
   return rc;
 }
 
+// Its own process group, so that a stop can take FEFF with every program it
+// started; and the signal mask of a plain start, whatever tolva64 holds off.
+struct SpawnSettings {
+  posix_spawnattr_t attributes;
+  SpawnSettings() {
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK);
+  }
+  ~SpawnSettings() { posix_spawnattr_destroy(&attributes); }
+  SpawnSettings(const SpawnSettings&) = delete;
+  SpawnSettings& operator=(const SpawnSettings&) = delete;
+};
+
 }  // namespace
 
-pid_t start_feff(const FeffLaunch& launch) {
+bool FeffEnd::succeeded() const { return WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 0; }
+
+std::string FeffEnd::description() const {
+  if (WIFSIGNALED(wait_status)) {
+    return "FEFF was ended by signal " + std::to_string(WTERMSIG(wait_status));
+  }
+  return "FEFF exited with status " + std::to_string(WEXITSTATUS(wait_status));
+}
+
+FeffRun start_feff(const FeffLaunch& launch) {
   FileActions files;
   if (!launch.scratch_directory.empty()) {
     int rc = redirect_into(launch.scratch_directory, &files.actions);
     if (rc != 0) common::fail_process(rc);
   }
+  SpawnSettings settings;
   std::string path = launch.program_path;
   std::vector<char*> argv{path.data(), nullptr};
-  pid_t pid = 0;
-  int rc = posix_spawn(&pid, path.c_str(), &files.actions, nullptr, argv.data(), environ);
+  FeffRun run{-1, launch.group_record};
+  InterruptionHold hold;  // released once the run is tracked and recorded
+  int rc = posix_spawn(&run.pid, path.c_str(), &files.actions, &settings.attributes, argv.data(),
+                       environ);
   if (rc != 0) common::fail_process(rc);
-  return pid;
+  track_feff_group(run.pid);
+  common::write_file_atomically(run.group_record, [&](common::TextOutput& out) {
+    out.write_integer(run.pid).end_line();
+  });
+  return run;
 }
 
-void wait_for_feff(pid_t pid) {
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+FeffEnd wait_for_feff(const FeffRun& run) {
+  FeffEnd end;
+  while (waitpid(run.pid, &end.wait_status, 0) < 0 && errno == EINTR) {
   }
+  feff_run_ended(run);
+  return end;
 }
 
-pid_t wait_for_any_feff() {
-  int status = 0;
+pid_t wait_for_any_feff(FeffEnd& end) {
   pid_t pid = -1;
-  while ((pid = waitpid(-1, &status, 0)) < 0 && errno == EINTR) {
+  while ((pid = waitpid(-1, &end.wait_status, 0)) < 0 && errno == EINTR) {
   }
   return pid;
+}
+
+void feff_run_ended(const FeffRun& run) {
+  forget_feff_group(run.pid);
+  common::delete_file(run.group_record);
 }
 
 void pass_on_file(const std::string& path, int stream) {

@@ -21,9 +21,9 @@ using namespace tolva64;
 int run(const RunOptions& options) {
   const RunFiles files;
   switch (options.mode) {
-    case RunMode::Plain: return run_plain(files);
+    case RunMode::Plain: return run_plain(files, options);
     case RunMode::Scratch: return run_in_scratch(files, options);
-    case RunMode::Average: return run_average(files);
+    case RunMode::Average: return run_average(files, options);
     case RunMode::BatchScript: return run_batch_script(files, options);
   }
   return kExitDone;

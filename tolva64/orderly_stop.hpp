@@ -13,6 +13,8 @@ namespace tolva64 {
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitStopped = 1;
 inline constexpr int kExitBadCommandLine = 2;
+inline constexpr int kExitSomeMissing = 3;  // totals written, some clusters have no results
+inline constexpr int kExitNoneDone = 4;     // no cluster has results
 
 // Passes on every open output and ends the program with the exit code.
 [[noreturn]] void end_run(int exit_code);

@@ -31,4 +31,12 @@ bool read_potential_map(const std::string& path, PotentialMap& map) {
   return true;
 }
 
+int potential_of(double type, const PotentialMap& map) {
+  int potential = -1;
+  for (int j = 1; j <= map.count; ++j) {
+    if (type == map.type_index[j]) potential = map.feff_potential[j];
+  }
+  return potential;
+}
+
 }  // namespace tolva64

@@ -23,4 +23,8 @@ struct PotentialMap {
 // first kMaxPotentials.
 bool read_potential_map(const std::string& path, PotentialMap& map);
 
+// The FEFF potential of a type index, as the input composer gives it: the
+// last entry for the type decides; -1 when no entry has it.
+int potential_of(double type, const PotentialMap& map);
+
 }  // namespace tolva64

@@ -16,6 +16,7 @@ constexpr OptionInfo kOptions[] = {
     {"jobs", 'j', true},      {"shard", 0, true},         {"keep-scratch", 0, false},
     {"average", 0, false},    {"slurm", 0, false},        {"partition", 'p', true},
     {"tasks", 0, true},       {"cpus-per-task", 'c', true}, {"help", 'h', false},
+    {"drop-absent-potentials", 0, false}, {"common-grid", 0, false}, {"align-edge", 0, false},
 };
 
 const OptionInfo* find_long(const std::string& name) {
@@ -83,6 +84,12 @@ std::string apply(const std::string& name, const std::string& value, RunOptions&
     options.partition = value;
   } else if (name == "keep-scratch") {
     options.keep_scratch = true;
+  } else if (name == "drop-absent-potentials") {
+    options.drop_absent_potentials = true;
+  } else if (name == "common-grid") {
+    options.averaging.common_grid = true;
+  } else if (name == "align-edge") {
+    options.averaging.align_edge = true;
   }
   return "";
 }
@@ -99,11 +106,23 @@ bool any_of(const std::set<std::string>& seen, std::initializer_list<const char*
 }
 
 // Picks the mode from the options given; the error text when they clash.
-std::string choose_mode(const std::set<std::string>& seen, RunOptions& options) {
+// The options that only change how a run composes its inputs or takes its
+// averages; they choose no mode.
+bool shapes_the_run(const std::string& name) {
+  return name == "drop-absent-potentials" || name == "common-grid" || name == "align-edge";
+}
+
+std::string choose_mode(std::set<std::string> seen, RunOptions& options) {
   std::string other;
+  if (seen.count("align-edge") != 0 && seen.count("common-grid") == 0) {
+    return "--align-edge belongs to --common-grid";
+  }
+  std::erase_if(seen, shapes_the_run);
   if (seen.count("average") != 0) {
     if (any_of(seen, {"jobs", "shard", "keep-scratch", "slurm", "partition", "tasks",
-                      "cpus-per-task"}, other)) {
+                      "cpus-per-task"}, other) ||
+        options.drop_absent_potentials) {
+      if (other.empty()) other = "drop-absent-potentials";
       return "--average does not go with --" + other;
     }
     options.mode = RunMode::Average;

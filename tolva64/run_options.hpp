@@ -16,6 +16,13 @@ enum class RunMode {
   BatchScript,  // --slurm: writes the job-array script
 };
 
+// How the averages are taken: row by row as the files stand (the default),
+// or on one common grid, mu(E) optionally aligned on each cluster's edge.
+struct AveragingMode {
+  bool common_grid = false;  // --common-grid
+  bool align_edge = false;   // --align-edge
+};
+
 // Shard I of N holds the clusters on lines n with (n - 1) mod N = I - 1.
 struct Shard {
   int index = 1;
@@ -31,6 +38,8 @@ struct RunOptions {
   std::string partition;   // empty: the batch system's default partition
   int tasks = 0;           // 0: chosen from the number of clusters
   int cpus_per_task = 0;   // 0: the default
+  bool drop_absent_potentials = false;
+  AveragingMode averaging;  // --common-grid, --align-edge
 };
 
 inline constexpr int kMaxJobs = 512;

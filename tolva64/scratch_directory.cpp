@@ -35,7 +35,10 @@ void prepare_scratch_directory(const std::string& path) {
 void remove_scratch_directory(const std::string& path) {
   std::error_code error;
   fs::remove_all(path, error);
-  // Fails while other clusters, or another shard, still use the root.
+  // A root that links to a scratch disk is the user's: it stays. A real
+  // directory goes once empty; removing it fails while other clusters, or
+  // another shard, still use it.
+  if (fs::is_symlink(kScratchRoot, error)) return;
   fs::remove(kScratchRoot, error);
 }
 

@@ -16,7 +16,8 @@ namespace tolva64 {
 // other cluster before them, and every one already done, still marks the
 // potential map, so each input is the one a plain run from a fresh start
 // would write whichever clusters are done. A shard writes no averages.
-// Returns the exit code.
+// Returns the exit code (0, or 3 and 4 when clusters of the list or shard
+// are left without results).
 int run_in_scratch(const RunFiles& files, const RunOptions& options);
 
 }  // namespace tolva64

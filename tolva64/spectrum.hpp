@@ -12,4 +12,11 @@ struct Spectrum {
   std::size_t rows() const { return grid.size(); }
 };
 
+// What an averaging gives for one kind of spectrum, row by row on one grid.
+struct SpectrumStatistics {
+  Spectrum average;
+  Spectrum deviation;  // sample standard deviation, divisor n - 1
+  Spectrum error;      // standard error of the mean, deviation / sqrt(n)
+};
+
 }  // namespace tolva64

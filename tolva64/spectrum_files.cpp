@@ -23,31 +23,34 @@ std::string chi_spectrum_name(const std::string& suffix) { return "xt." + suffix
 
 std::string mu_spectrum_name(const std::string& suffix) { return "mu." + suffix; }
 
-bool cluster_done(const std::string& suffix) {
-  return common::file_exists(chi_spectrum_name(suffix)) ||
-         common::file_exists(mu_spectrum_name(suffix));
+ClusterState cluster_state(const std::string& suffix) {
+  int files = (common::file_exists(chi_spectrum_name(suffix)) ? 1 : 0) +
+              (common::file_exists(mu_spectrum_name(suffix)) ? 1 : 0);
+  return files == 2 ? ClusterState::Done : files == 1 ? ClusterState::HalfDone
+                                                      : ClusterState::NotRun;
 }
 
-void write_spectrum_file(const Spectrum& spectrum, const std::string& path) {
-  common::TextOutput out = common::TextOutput::create_file(path);
-  write_rows(spectrum, out);
-  out.close();
+bool cluster_done(const std::string& suffix) { return cluster_state(suffix) == ClusterState::Done; }
+
+std::string lone_spectrum_file(const std::string& suffix) {
+  return common::file_exists(chi_spectrum_name(suffix)) ? chi_spectrum_name(suffix)
+                                                        : mu_spectrum_name(suffix);
 }
 
 void publish_spectrum_file(const Spectrum& spectrum, const std::string& path) {
   common::write_file_atomically(path, [&](common::TextOutput& out) { write_rows(spectrum, out); });
 }
 
-void write_pending_spectrum(const Spectrum& spectrum, const std::string& path) {
-  write_spectrum_file(spectrum, common::temporary_name_for(path));
-}
-
-void publish_pending_spectrum(const std::string& path) {
-  common::publish_file(common::temporary_name_for(path), path);
-}
-
-void discard_pending_spectrum(const std::string& path) {
-  common::delete_file(common::temporary_name_for(path));
+void publish_cluster_spectra(const Spectrum& chi, const Spectrum& mu, const std::string& suffix) {
+  const std::string chi_name = chi_spectrum_name(suffix);
+  const std::string mu_name = mu_spectrum_name(suffix);
+  for (const auto& [spectrum, name] : {std::pair{&chi, &chi_name}, std::pair{&mu, &mu_name}}) {
+    common::TextOutput out = common::create_temporary_for(*name);
+    write_rows(*spectrum, out);
+    out.close();
+  }
+  common::publish_file(common::temporary_name_for(mu_name), mu_name);
+  common::publish_file(common::temporary_name_for(chi_name), chi_name);
 }
 
 Spectrum read_spectrum_file(const std::string& path) {

@@ -22,22 +22,25 @@ inline constexpr const char* kMuErrorName = "mu_sem.txt";
 std::string chi_spectrum_name(const std::string& suffix);
 std::string mu_spectrum_name(const std::string& suffix);
 
-// A cluster is done when either of its spectrum files exists.
+// A cluster is done when both of its spectrum files exist. With only one of
+// them, a run was stopped between the two renames, or an older run kept one
+// FEFF file of two: the cluster is run again.
+enum class ClusterState { NotRun, HalfDone, Done };
+ClusterState cluster_state(const std::string& suffix);
 bool cluster_done(const std::string& suffix);
 
-// Writes the rows to `path`, created anew.
-void write_spectrum_file(const Spectrum& spectrum, const std::string& path);
+// The one spectrum file of a half-done cluster.
+std::string lone_spectrum_file(const std::string& suffix);
 
 // Writes the rows under the temporary name of `path`, then renames it into
 // place, so the file appears whole or not at all.
 void publish_spectrum_file(const Spectrum& spectrum, const std::string& path);
 
-// The two steps of publish_spectrum_file apart, for the spectra of one
-// cluster, which are kept or dropped together: the rows under the temporary
-// name, then the rename into place, or the removal of the temporary file.
-void write_pending_spectrum(const Spectrum& spectrum, const std::string& path);
-void publish_pending_spectrum(const std::string& path);
-void discard_pending_spectrum(const std::string& path);
+// The spectra of one cluster, published together: both are written under
+// their temporary names first, then mu.<ext> is renamed into place, then
+// xt.<ext>. A stop at any point leaves the cluster not done or half done,
+// and the next run does it again.
+void publish_cluster_spectra(const Spectrum& chi, const Spectrum& mu, const std::string& suffix);
 
 // Reads back a file written here. The value's 17 digits give back the very
 // double that was written; the grid gives back the value that prints as the

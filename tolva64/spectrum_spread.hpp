@@ -19,6 +19,12 @@ struct SpectrumSpread {
 
 void add_to_spread(SpectrumSpread& spread, const Spectrum& spectrum);
 
+// Adds one value to row I alone; the rows must already be there.
+void add_to_spread_row(SpectrumSpread& spread, std::size_t row, double value);
+
+// Makes room for `rows` rows.
+void size_spread(SpectrumSpread& spread, std::size_t rows);
+
 // The sample standard deviation (divisor n - 1) of each row of the file
 // added last, and the standard error of the mean, deviation / sqrt(n). A row
 // that only one file reaches has 0 for both.

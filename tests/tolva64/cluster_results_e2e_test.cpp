@@ -83,43 +83,60 @@ TEST(ClusterResultsRun, EnergiesFromTenThousandWidenTheirField) {
   EXPECT_EQ(dir.read("xt.001"), expected_rows(read_file(CU + "chi.dat"), "phase @#", 2));
 }
 
-TEST(ClusterResultsRun, AverageDividesRowSumsByTheFilesOfTheRun) {
+const std::string XMU_ROW = "8979.0 -0.5 0.05 0.123 0.118 0.04\n";
+
+std::string failure(int cluster, const std::string& why) {
+  char number[8];
+  std::snprintf(number, sizeof number, "%3d", cluster);
+  return " Cluster " + std::string(number) + ", md_1.xyz: no FEFF result: " + why + ".\n";
+}
+
+TEST(ClusterResultsRun, AverageDividesRowSumsByTheClustersOfTheRun) {
   RunDir dir;
   add_one_cluster(dir);
   dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\n");
-  dir.plan_feff({{chi_file("0.05 0.012345\n0.10 0.5\n0.15 0.25\n"), ""},
-                 {chi_file("0.50 -0.0071\n0.60 0.25\n"), ""}});
+  dir.plan_feff({{chi_file("0.05 0.012345\n0.10 0.5\n"), xmu_file(XMU_ROW)},
+                 {chi_file("0.05 -0.0071\n0.10 0.25\n"), xmu_file(XMU_ROW)}});
   ASSERT_EQ(dir.run().exit_code, 0);
   EXPECT_EQ(dir.read("xt.002"),
-            crlf("-7.1000000000000004E-003    0.50000\n 2.5000000000000000E-001    0.60000\n"));
-  // Two rows, as the last file had; its grid, and every row over two files.
+            crlf("-7.1000000000000004E-003    0.05000\n 2.5000000000000000E-001    0.10000\n"));
+  // (0.012345 - 0.0071) / 2 and (0.5 + 0.25) / 2.
   EXPECT_EQ(dir.read("xt_tot.txt"),
-            crlf(" 2.6224999999999998E-003    0.50000\n 3.7500000000000000E-001    0.60000\n"));
+            crlf(" 2.6224999999999998E-003    0.05000\n 3.7500000000000000E-001    0.10000\n"));
 }
 
-TEST(ClusterResultsRun, HeadingWithoutRowsGivesEmptyFilesThatStillCount) {
+TEST(ClusterResultsRun, OutputThatDoesNotMatchTheFirstClusterIsNeverAveragedIn) {
+  // Cluster 2 stops after one row of two; cluster 3 has another k grid.
+  // Averaged row by row, either would skew the totals, so both fail.
   RunDir dir;
   add_one_cluster(dir);
-  dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\n");
-  dir.plan_feff({{chi_file("0.05 0.012345\n"), ""}, {chi_file(""), ""}});
+  dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\nmd_1.xyz\n");
+  const std::string two_rows = xmu_file(XMU_ROW + XMU_ROW);
+  dir.plan_feff({{chi_file("0.05 0.5\n0.10 0.25\n"), two_rows},
+                 {chi_file("0.05 9\n"), two_rows},
+                 {chi_file("0.05 9\n0.15 9\n"), two_rows}});
   auto result = dir.run();
-  EXPECT_EQ(result.exit_code, 0);
-  EXPECT_EQ(dir.read("xt.002"), "");
-  EXPECT_EQ(dir.read("xt_tot.txt"), "");
-  EXPECT_NE(result.out.find("See the file XT_TOT.TXT"), std::string::npos);
+  EXPECT_EQ(result.exit_code, 3);
+  const std::string failures =
+      failure(2, "chi.dat has 1 rows where the run's first cluster has 2") +
+      failure(3, "chi.dat has another k grid than the run's first cluster");
+  EXPECT_EQ(result.err, failures + " 2 of 3 clusters have no FEFF result: md_1.xyz, md_1.xyz\n");
+  EXPECT_EQ(dir.read("xt_tot.txt"),
+            crlf(" 5.0000000000000000E-001    0.05000\n 2.5000000000000000E-001    0.10000\n"));
+  EXPECT_FALSE(dir.exists("xt.002"));
+  EXPECT_FALSE(dir.exists("mu.003"));
+  EXPECT_EQ(dir.read("tolva64.failed"), "md_1.xyz\r\nmd_1.xyz\r\n");
 }
 
-TEST(ClusterResultsRun, OlderHeadingsAndShortRowsAreRead) {
+TEST(ClusterResultsRun, OlderHeadingsAreRead) {
   RunDir dir;
   add_one_cluster(dir);
-  // chi heading without "#"; an xmu header ending with the mu=(1+chi)*mu0 line;
-  // a short row takes its missing numbers from the next line and drops the rest.
+  // chi heading without "#"; an xmu header ending with the mu=(1+chi)*mu0 line.
   const std::string chi =
       "  FEFF 6L chi\n       k          chi          mag           phase @#\n"
-      "0.05\n0.0123 7 7\n0.10 0.5 9\n";
-  const std::string xmu =
-      "# mu=(1+chi)*mu0  for the edge\n8979.0 -0.5 0.0\n0.123 0.118 0.04\n"
-      "9000 1 2 0.25\n";
+      "0.05 0.0123 7 7\n0.10 0.5 9\n";
+  const std::string xmu = "# mu=(1+chi)*mu0  for the edge\n8979.0 -0.5 0.0 0.123 0.118 0.04\n"
+                          "9000 1 2 0.25\n";
   dir.plan_feff({{chi, xmu}});
   ASSERT_EQ(dir.run().exit_code, 0);
   EXPECT_EQ(dir.read("xt.001"),
@@ -139,76 +156,65 @@ TEST(ClusterResultsRun, SpectraLongerThanAThousandRowsAreKeptWhole) {
     std::snprintf(grid, sizeof grid, "%10.5f", static_cast<double>(i));
     expected += std::string(" 5.0000000000000000E-001 ") + grid + "\r\n";
   }
-  dir.plan_feff({{chi_file(rows), ""}});
+  dir.plan_feff({{chi_file(rows), xmu_file(XMU_ROW)}});
   ASSERT_EQ(dir.run().exit_code, 0);
   EXPECT_EQ(dir.read("xt.001"), expected);
   EXPECT_EQ(dir.read("xt_tot.txt"), expected);
 }
 
-TEST(ClusterResultsRun, BadRowsStopTheRunWithoutResultFiles) {
-  for (const std::string& rows : {std::string("0.05 0.1\n# a second comment\n"),
-                                  std::string("0.05 0.1\n\n"), std::string("0.05 0,1\n")}) {
+TEST(ClusterResultsRun, BadFeffOutputFailsTheClusterWithoutResultFiles) {
+  // A FEFF that exits non-zero although it wrote both files; chi.dat cut in
+  // the middle of a number; NaN; a short row; a second comment line; an
+  // empty last line; a heading without rows; no heading at all.
+  const std::vector<std::pair<RunDir::FeffRun, std::string>> cases = {
+      {{chi_file("0.05 0.1\n"), xmu_file(XMU_ROW), 1}, "FEFF exited with status 1"},
+      {{chi_file("0.05 0.1\n0.10 0.0"), xmu_file(XMU_ROW)}, "chi.dat is cut short in line 5"},
+      {{chi_file("0.05 0.1\n"), xmu_file("8979.0 -0.5 0.05 NaN\n")},
+       "xmu.dat line 5 has a missing, unreadable or non-finite number"},
+      {{chi_file("0.05\n0.1 7\n"), xmu_file(XMU_ROW)},
+       "chi.dat line 4 has a missing, unreadable or non-finite number"},
+      {{chi_file("0.05 0.1\n# a second comment\n"), xmu_file(XMU_ROW)},
+       "chi.dat line 5 has a missing, unreadable or non-finite number"},
+      {{chi_file("0.05 0.1\n\n"), xmu_file(XMU_ROW)},
+       "chi.dat line 5 has a missing, unreadable or non-finite number"},
+      {{chi_file(""), xmu_file(XMU_ROW)}, "chi.dat has no rows after its column heading"},
+      {{"# no heading here\n0.05 0.1\n", xmu_file(XMU_ROW)}, "chi.dat has no column heading"},
+  };
+  for (const auto& [feff, why] : cases) {
     RunDir dir;
     add_one_cluster(dir);
-    dir.plan_feff({{chi_file(rows), ""}});
+    dir.plan_feff_runs({feff});
     auto result = dir.run();
-    EXPECT_EQ(result.exit_code, 217) << rows;
-    EXPECT_NE(result.err.find("EInOutError: Invalid input"), std::string::npos) << rows;
-    EXPECT_FALSE(dir.exists("xt.001"));
-    EXPECT_FALSE(dir.exists("xt_tot.txt"));
+    EXPECT_EQ(result.exit_code, 4) << why;
+    EXPECT_EQ(result.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 1) +
+                              crlf(failure(1, why)) + closing(false, false) +
+                              crlf(" 1 of 1 cluster has no FEFF result: md_1.xyz\n"));
+    for (const char* name : {"xt.001", "mu.001", "xt_tot.txt", "mu_tot.txt", "chi.dat",
+                             "xmu.dat", ".xt.001.partial", ".mu.001.partial"}) {
+      EXPECT_FALSE(dir.exists(name)) << why << ": " << name;
+    }
   }
 }
 
-TEST(ClusterResultsRun, FileWithoutHeadingKeepsTheClusterForALaterRun) {
+TEST(ClusterResultsRun, FailedClusterIsRunAgainByTheNextRun) {
   RunDir dir;
   add_one_cluster(dir);
-  dir.plan_feff({{"# no heading here\n0.05 0.1\n", xmu_file("8979 0 0 0.123\n")},
-                 {chi_file("0.05 0.012345\n"), xmu_file("8979 0 0 0.123\n")}});
-  auto first = dir.run();
-  EXPECT_EQ(first.exit_code, 0);
-  EXPECT_EQ(first.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 1) +
-                           crlf(" The file \"chi.dat\" has no column heading; no result is kept"
-                                " for this cluster.\n") +
-                           closing(false, false));
-  for (const char* name : {"xt.001", "mu.001", "xt_tot.txt", "mu_tot.txt", "chi.dat", "xmu.dat",
-                           ".xt.001.partial", ".mu.001.partial"}) {
-    EXPECT_FALSE(dir.exists(name)) << name;
-  }
-  auto second = dir.run();
-  EXPECT_EQ(second.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 2) +
-                            closing(true, true));
-  EXPECT_EQ(dir.read("xt.001"), crlf(" 1.2345000000000000E-002    0.05000\n"));
-}
-
-TEST(ClusterResultsRun, ClusterStoppedDuringConversionIsRedoneByTheNextRun) {
-  RunDir dir;
-  add_one_cluster(dir);
-  // The chi file converts; the xmu file then stops the run with a bad number.
   dir.plan_feff({{chi_file("0.05 0.1\n"), xmu_file("8979 0 0 0.1.2\n")},
                  {chi_file("0.05 0.012345\n"), xmu_file("8979 0 0 0.123\n")}});
-  auto stopped = dir.run();
-  EXPECT_EQ(stopped.exit_code, 217);
-  EXPECT_FALSE(dir.exists("xt.001"));
-  EXPECT_FALSE(dir.exists("mu.001"));
-  // The converted chi(k) waits under its temporary name, which is no result;
-  // 0.1 is the double 0.1000000000000000055..., hence the 1 in the 17th digit.
-  EXPECT_EQ(dir.read(".xt.001.partial"), crlf(" 1.0000000000000001E-001    0.05000\n"));
-
+  EXPECT_EQ(dir.run().exit_code, 4);
   auto resumed = dir.run();
   EXPECT_EQ(resumed.exit_code, 0);
   EXPECT_EQ(resumed.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 2) +
                              closing(true, true));
   EXPECT_EQ(dir.read("xt.001"), crlf(" 1.2345000000000000E-002    0.05000\n"));
   EXPECT_EQ(dir.read("mu.001"), crlf(" 1.2300000000000000E-001 8979.00000\n"));
-  EXPECT_FALSE(dir.exists(".xt.001.partial"));
-  EXPECT_FALSE(dir.exists(".mu.001.partial"));
 }
 
 TEST(ClusterResultsRun, OverflowingSumStopsTheRun) {
   RunDir dir;
   add_one_cluster(dir);
   dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\n");
-  dir.plan_feff({{chi_file("0.05 1e308\n"), ""}});
+  dir.plan_feff({{chi_file("0.05 1e308\n"), xmu_file(XMU_ROW)}});
   auto result = dir.run();
   EXPECT_EQ(result.exit_code, 217);
   EXPECT_NE(result.err.find("EOverflow: Floating point overflow"), std::string::npos);

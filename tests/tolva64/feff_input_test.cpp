@@ -29,7 +29,7 @@ class ComposeFeffInput : public ::testing::Test {
   std::string atom_part(const std::string& atom_lines) {
     write_file(dir_ / "md_1.xyz", "# Cluster: 1. t=0\r\n" + atom_lines);
     std::string cluster = (dir_ / "md_1.xyz").string();
-    compose_feff_input(cluster, template_path(), (dir_ / "feff.inp").string(), map_, atoms_);
+    compose(cluster, template_path());
     std::string head = crlf(" TITLE  Result for FILENAME= " + cluster + "\n EDGE K\n ATOMS\n");
     std::string text = read_file(dir_ / "feff.inp");
     EXPECT_EQ(text.substr(0, head.size()), head);
@@ -38,6 +38,14 @@ class ComposeFeffInput : public ::testing::Test {
   void use_map(const std::string& text) {
     write_file(dir_ / "pot.dat", text);
     read_potential_map((dir_ / "pot.dat").string(), map_);
+  }
+  // Reads and moves the cluster's atoms, then composes feff.inp.
+  void compose(const std::string& cluster, const std::string& template_file,
+               const PotentialRenumbering& renumbering = PotentialRenumbering()) {
+    ASSERT_TRUE(read_cluster_atoms(cluster, atoms_));
+    move_origin_to_absorber(map_, atoms_);
+    compose_feff_input(cluster, template_file, (dir_ / "feff.inp").string(), atoms_, renumbering,
+                       map_);
   }
   std::string template_path() {
     write_file(dir_ / "feff.dat", " EDGE K\n ATOMS");
@@ -110,8 +118,7 @@ TEST_F(ComposeFeffInput, EmptyTemplatePutsAtomsRightAfterTheTitle) {
   write_file(dir_ / "md_1.xyz", "# Cluster: 1. \n0 0 0 0\n");
   write_file(dir_ / "empty.dat", "");
   std::string cluster = (dir_ / "md_1.xyz").string();
-  compose_feff_input(cluster, (dir_ / "empty.dat").string(), (dir_ / "feff.inp").string(), map_,
-                     atoms_);
+  compose(cluster, (dir_ / "empty.dat").string());
   EXPECT_EQ(read_file(dir_ / "feff.inp"),
             crlf(" TITLE  Result for FILENAME= " + cluster + "\n"
                  "    0.00000    0.00000    0.00000     0    0.00000\n END\n"));

@@ -65,7 +65,9 @@ TEST(PlainRun, MissingClusterFileStopsWithItsLineNumberEvenWhenDone) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\nmd_9.xyz\nmd_1.xyz\n");
-  for (const char* done : {"xt.001", "mu.002", "xt.003"}) dir.write(done, "");
+  for (const char* done : {"xt.001", "mu.001", "xt.002", "mu.002", "xt.003", "mu.003"}) {
+    dir.write(done, "");
+  }
   auto result = dir.run();
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_EQ(result.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
@@ -78,6 +80,7 @@ TEST(PlainRun, ClusterNamesAreTakenWhole) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("xt.001", "");
+  dir.write("mu.001", "");
   dir.write("conf.dat", "md_1.xyz\n\n");
   EXPECT_EQ(dir.run().out, banner() + file_lines("md_1.xyz") +
                                crlf(" Error at line     2 in file conf.dat\n"));
@@ -86,18 +89,25 @@ TEST(PlainRun, ClusterNamesAreTakenWhole) {
 }
 
 TEST(PlainRun, ResumesWithTheClustersThatHaveNoResults) {
+  // Cluster 1 is done; cluster 2 has only mu.002, left by a run stopped
+  // between its two renames: it is run again, and says so.
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\nmd_1.xyz\n");
   dir.write("xt.001", "kept\r\n");
-  dir.write("mu.002", "kept\r\n");
+  dir.write("mu.001", "kept\r\n");
+  dir.write("mu.002", "half\r\n");
   dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
   auto first = dir.run();
-  EXPECT_EQ(first.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
-                           file_lines("md_1.xyz") + feff_lines(3, "md_1.xyz", 1) +
-                           closing(true, true));
+  EXPECT_EQ(first.exit_code, 0);
+  EXPECT_EQ(first.out,
+            banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
+                crlf(" Cluster   2, md_1.xyz: only mu.002 is there; the cluster is run again.\n") +
+                feff_lines(2, "md_1.xyz", 1) + file_lines("md_1.xyz") +
+                feff_lines(3, "md_1.xyz", 2) + closing(true, true));
   EXPECT_EQ(dir.read("xt.001"), "kept\r\n");
-  EXPECT_FALSE(dir.exists("xt.002"));
+  EXPECT_EQ(dir.read("mu.002"), MU_ROW);
+  EXPECT_EQ(dir.read("xt.002"), XT_ROW);
   EXPECT_EQ(dir.read("xt_tot.txt"), XT_ROW);
 
   // Everything done: nothing runs, the averages stay as they are.
@@ -106,29 +116,46 @@ TEST(PlainRun, ResumesWithTheClustersThatHaveNoResults) {
   EXPECT_EQ(again.exit_code, 0);
   EXPECT_EQ(again.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
                            file_lines("md_1.xyz") + closing(false, false));
-  EXPECT_EQ(dir.read("fake_feff.count"), "1");
+  EXPECT_EQ(dir.read("fake_feff.count"), "2");
   EXPECT_EQ(dir.read("xt_tot.txt"), "kept\r\n");
 }
 
-TEST(PlainRun, ClusterWithoutFeffResultsIsTriedAgainNextRun) {
+TEST(PlainRun, ClusterWithoutFeffResultsIsNamedCountedAndTriedAgain) {
+  // FEFF 8.5L's silent failure first (no files, exit 0), then a FEFF that
+  // leaves xmu.dat alone, then one that writes both.
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\n");
   dir.write("mu_tot.txt", "kept\r\n");
+  dir.plan_feff({{"", ""}, {"", xmu_file(XMU_ROW)}, {chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
+  const std::string summary = crlf(" 1 of 1 cluster has no FEFF result: md_1.xyz\n");
   auto nothing = dir.run();
+  const std::string failed =
+      " Cluster   1, md_1.xyz: no FEFF result: FEFF wrote neither chi.dat nor xmu.dat.\n";
+  EXPECT_EQ(nothing.exit_code, 4);
   EXPECT_EQ(nothing.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 1) +
-                             closing(false, false));
-  EXPECT_FALSE(dir.exists("xt.001"));
-  EXPECT_FALSE(dir.exists("mu.001"));
+                             crlf(failed) + closing(false, false) + summary);
+  EXPECT_EQ(nothing.err, failed + " 1 of 1 cluster has no FEFF result: md_1.xyz\n");
+  EXPECT_EQ(dir.read("tolva64.failed"), "md_1.xyz\r\n");
 
-  dir.plan_feff({{"", ""}, {"", xmu_file(XMU_ROW)}});
   auto only_xmu = dir.run();
-  EXPECT_EQ(only_xmu.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 2) +
-                              closing(false, true));
-  EXPECT_FALSE(dir.exists("xt.001"));
-  EXPECT_FALSE(dir.exists("xt_tot.txt"));
-  EXPECT_EQ(dir.read("mu.001"), MU_ROW);
+  EXPECT_EQ(only_xmu.exit_code, 4);
+  EXPECT_EQ(only_xmu.out,
+            banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 2) +
+                crlf(" Cluster   1, md_1.xyz: no FEFF result: FEFF wrote no chi.dat.\n") +
+                closing(false, false) + summary);
+  for (const char* name : {"xt.001", "mu.001", "xmu.dat", "xt_tot.txt"}) {
+    EXPECT_FALSE(dir.exists(name)) << name;
+  }
+  EXPECT_EQ(dir.read("mu_tot.txt"), "kept\r\n");
+
+  auto both = dir.run();
+  EXPECT_EQ(both.exit_code, 0);
+  EXPECT_EQ(both.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 3) +
+                          closing(true, true));
+  EXPECT_EQ(both.err, "");
   EXPECT_EQ(dir.read("mu_tot.txt"), MU_ROW);
+  EXPECT_FALSE(dir.exists("tolva64.failed"));
 }
 
 TEST(PlainRun, SuffixIsTheLineNumberPaddedToThreeDigits) {
@@ -139,10 +166,13 @@ TEST(PlainRun, SuffixIsTheLineNumberPaddedToThreeDigits) {
     list += "md_1.xyz\n";
     char suffix[8];
     std::snprintf(suffix, sizeof suffix, "%03d", line);
-    if (line != 7 && line != 1234) dir.write("xt." + std::string(suffix), "");
+    if (line != 7 && line != 1234) {
+      dir.write("xt." + std::string(suffix), "");
+      dir.write("mu." + std::string(suffix), "");
+    }
   }
   dir.write("conf.dat", list);
-  dir.plan_feff({{chi_file(CHI_ROW), ""}});
+  dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
   auto result = dir.run();
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_NE(result.out.find(feff_lines(7, "md_1.xyz", 1)), std::string::npos);
