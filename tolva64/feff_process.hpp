@@ -14,12 +14,9 @@
 namespace tolva64 {
 
 // What FEFF writes to standard output and standard error, in its scratch
-// directory, and the record of its process group.
+// directory.
 inline constexpr const char* kFeffStdoutFile = "feff_stdout.txt";
 inline constexpr const char* kFeffStderrFile = "feff_stderr.txt";
-inline constexpr const char* kFeffGroupRecord = "feff.pgid";
-// The record of the plain run's FEFF, in the run directory.
-inline constexpr const char* kPlainFeffGroupRecord = "tolva64.feff.pgid";
 
 struct FeffLaunch {
   std::string program_path;  // absolute: <run directory>/feff.exe
@@ -29,6 +26,11 @@ struct FeffLaunch {
   std::string scratch_directory;
   std::string group_record;  // where the group id is kept while FEFF runs
 };
+
+// The record of a FEFF run's process group: in its scratch directory, or in
+// the run directory for the plain run's FEFF.
+inline constexpr const char* kFeffGroupRecord = "feff.pgid";
+inline constexpr const char* kPlainFeffGroupRecord = "tolva64.feff.pgid";
 
 struct FeffRun {
   pid_t pid = -1;  // also the id of its process group

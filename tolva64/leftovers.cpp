@@ -8,6 +8,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/atomic_file.hpp"
 #include "common/file_system.hpp"
 #include "tolva64/console.hpp"
 #include "tolva64/feff_process.hpp"
@@ -46,6 +47,21 @@ bool stop_recorded_group(const fs::path& record, const fs::path& directory) {
   return killpg(group, SIGKILL) == 0;
 }
 
+// The record, or the temporary file of a record whose publication a kill cut
+// short: it names the group all the same once it holds a number.
+bool stop_recorded_feff(const fs::path& directory, const std::string& record_name,
+                        const fs::path& working_directory) {
+  bool stopped = false;
+  for (const std::string& name : {record_name, common::temporary_name_for(record_name)}) {
+    std::error_code error;
+    fs::path record = directory / name;
+    if (fs::exists(record, error) && stop_recorded_group(record, working_directory)) {
+      stopped = true;
+    }
+  }
+  return stopped;
+}
+
 void clear_scratch(const std::optional<Shard>& shard, bool keep_scratch, LeftoversFound& found) {
   std::error_code error;
   if (!fs::is_directory(kScratchRoot, error)) return;
@@ -54,10 +70,7 @@ void clear_scratch(const std::optional<Shard>& shard, bool keep_scratch, Leftove
     if (in_scope(entry.path().filename().string(), shard)) directories.push_back(entry.path());
   }
   for (const fs::path& directory : directories) {
-    fs::path record = directory / kFeffGroupRecord;
-    if (fs::exists(record, error) && stop_recorded_group(record, directory)) {
-      ++found.feff_runs_stopped;
-    }
+    if (stop_recorded_feff(directory, kFeffGroupRecord, directory)) ++found.feff_runs_stopped;
     if (keep_scratch) continue;
     remove_scratch_directory(directory.string());
     ++found.scratch_directories;
@@ -82,8 +95,7 @@ bool is_temporary_leftover(const std::string& name, const std::optional<Shard>& 
 void clear_run_directory(const RunFiles& files, const std::optional<Shard>& shard,
                          LeftoversFound& found) {
   if (!shard) {
-    if (common::file_exists(kPlainFeffGroupRecord) &&
-        stop_recorded_group(kPlainFeffGroupRecord, fs::current_path())) {
+    if (stop_recorded_feff(".", kPlainFeffGroupRecord, fs::current_path())) {
       ++found.feff_runs_stopped;
     }
     for (const std::string* name : {&files.chi_result, &files.xmu_result}) {

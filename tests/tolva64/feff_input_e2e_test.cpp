@@ -78,4 +78,35 @@ TEST(FeffInputRun, DummyAtomLinesStopOnceTheirTypeHasOccurred) {
   EXPECT_EQ(dir.read("seen_feff_4.inp"), input("plain.xyz") + shared + placeholders + end);
 }
 
+TEST(FeffInputRun, ClusterFilesCutShortAreRefusedWithoutRunningFeff) {
+  // What a full disk leaves of a cluster file: its header only, or atom
+  // lines without the absorber's. A dummy atom would otherwise stand at the
+  // origin as the absorber and give an all-zero spectrum.
+  RunDir dir;
+  dir.write("empty.xyz", "# Cluster: 1. \r\n");
+  dir.write("noabsorber.xyz", "# Cluster: 2. \r\n1 1.5 0 0\r\n1 100 100 10\r\n");
+  dir.write("zero.xyz", "");
+  dir.write_cluster("good.xyz", "0 0 0 0\n");
+  dir.write("conf.dat", "empty.xyz\nnoabsorber.xyz\nzero.xyz\ngood.xyz\n");
+  dir.plan_feff({{chi_file("0.05 0.1\n"), xmu_file("8979 0 0 0.1\n")}});
+  auto result = dir.run();
+  EXPECT_EQ(result.exit_code, 3);
+  const std::string refusals =
+      " Cluster   1, empty.xyz: no FEFF result: the cluster file empty.xyz holds no atom "
+      "lines.\n"
+      " Cluster   2, noabsorber.xyz: no FEFF result: the cluster file noabsorber.xyz has no "
+      "absorber line (type index 0).\n"
+      " Cluster   3, zero.xyz: no FEFF result: the cluster file zero.xyz holds no atom lines.\n";
+  EXPECT_EQ(result.err, refusals +
+                            " 3 of 4 clusters have no FEFF result: empty.xyz, noabsorber.xyz, "
+                            "zero.xyz\n");
+  EXPECT_NE(result.out.find(crlf("File: zero.xyz\n" + refusals.substr(refusals.rfind(" Cluster")) +
+                                 " \nFile: good.xyz\n*** Cluster #  4.")),
+            std::string::npos)
+      << result.out;
+  EXPECT_EQ(dir.read("fake_feff.count"), "1");
+  const std::string title = crlf(" TITLE  Result for FILENAME= good.xyz\n");
+  EXPECT_EQ(dir.read("seen_feff_1.inp").substr(0, title.size()), title);
+}
+
 }  // namespace

@@ -63,7 +63,8 @@ TEST(FeffOutput, EveryFaultOfAFileIsNamed) {
       {kChiHeader + "0.05 0,1\n", "chi.dat line 3 has a missing, unreadable or non-finite number"},
       {kChiHeader + "0.05 0.1\n# a second comment\n",
        "chi.dat line 4 has a missing, unreadable or non-finite number"},
-      {kChiHeader + "0.05 0.1\n\n", "chi.dat line 4 has a missing, unreadable or non-finite number"},
+      {kChiHeader + "0.05 0.1\n\n",
+       "chi.dat line 4 has a missing, unreadable or non-finite number"},
   };
   for (const auto& [text, problem] : cases) EXPECT_EQ(chi_of(dir, text).problem, problem) << text;
   write_file(dir / "xmu.dat", "#  omega\n8979.0 -0.5 0.05\n");

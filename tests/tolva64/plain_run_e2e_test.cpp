@@ -198,4 +198,20 @@ TEST(PlainRun, FeffThatCannotBeStartedEndsTheRunWithTheProcessReport) {
   EXPECT_TRUE(dir.exists("feff.inp"));
 }
 
+TEST(PlainRun, PlantedLinksAreReplacedNotWrittenThrough) {
+  RunDir dir;
+  dir.write_cluster("md_1.xyz", "0 0 0 0\n");
+  dir.write("conf.dat", "md_1.xyz\n");
+  dir.write("victim_input", "kept\n");
+  dir.write("victim_average", "kept\n");
+  std::filesystem::create_symlink("victim_input", dir / "feff.inp");
+  std::filesystem::create_symlink("victim_average", dir / "xt_tot.txt");
+  dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
+  ASSERT_EQ(dir.run().exit_code, 0);
+  EXPECT_EQ(dir.read("victim_input"), "kept\n");
+  EXPECT_EQ(dir.read("victim_average"), "kept\n");
+  EXPECT_FALSE(std::filesystem::is_symlink(dir / "feff.inp"));
+  EXPECT_EQ(dir.read("xt_tot.txt"), XT_ROW);
+}
+
 }  // namespace

@@ -206,4 +206,18 @@ TEST(ScratchRunE2e, KilledRunStartedAgainRedoesNothingAndLosesNothing) {
   EXPECT_EQ(work.leftovers(), std::vector<std::string>{});
 }
 
+TEST(ScratchRunE2e, ScratchRootLinkedToAnotherDiskIsUsedAndKept) {
+  FeoWorkspace plain(6);
+  FeoWorkspace linked(6);
+  fs::create_directory(linked / "disk");
+  fs::create_directory_symlink(linked / "disk", linked / "tolva64.scratch");
+  auto plain_run = plain.run("plain", {});
+  auto linked_run = linked.run("jobs", {"--jobs", "2"});
+  ASSERT_EQ(linked_run.exit_code, 0) << linked_run.err;
+  EXPECT_EQ(linked_run.out, plain_run.out);
+  EXPECT_EQ(linked.results(), plain.results());
+  EXPECT_TRUE(fs::is_symlink(linked / "tolva64.scratch"));
+  EXPECT_TRUE(fs::is_empty(linked / "disk"));
+}
+
 }  // namespace
