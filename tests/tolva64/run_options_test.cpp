@@ -62,6 +62,22 @@ TEST(RunOptions, SlurmTakesItsSettings) {
   EXPECT_EQ(parse_command_line({"-h", "-j", "0"}).action, CommandLineAction::Error);
 }
 
+TEST(RunOptions, InputAndAveragingOptionsKeepTheMode) {
+  auto plain = parse_command_line({"--drop-absent-potentials", "--common-grid", "--align-edge"});
+  ASSERT_EQ(plain.action, CommandLineAction::Run);
+  EXPECT_EQ(plain.options.mode, RunMode::Plain);
+  EXPECT_TRUE(plain.options.drop_absent_potentials);
+  EXPECT_TRUE(plain.options.averaging.common_grid);
+  EXPECT_TRUE(plain.options.averaging.align_edge);
+  auto average = parse_command_line({"--common-grid", "--average"});
+  EXPECT_EQ(average.options.mode, RunMode::Average);
+  EXPECT_FALSE(average.options.averaging.align_edge);
+  auto jobs = parse_command_line({"-j2", "--drop-absent-potentials"});
+  EXPECT_EQ(jobs.options.mode, RunMode::Scratch);
+  EXPECT_FALSE(jobs.options.averaging.common_grid);
+  EXPECT_EQ(parse_command_line({"--slurm", "--common-grid"}).options.mode, RunMode::BatchScript);
+}
+
 TEST(RunOptions, BadCommandLinesAreNamed) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"--jobs"}, "--jobs needs a value"},
@@ -77,6 +93,11 @@ TEST(RunOptions, BadCommandLinesAreNamed) {
       {{"--slurm", "--shard", "1/2"},
        "--slurm does not go with --shard (the script sets them for each task)"},
       {{"--tasks", "4"}, "--tasks belongs to --slurm"},
+      {{"--align-edge"}, "--align-edge belongs to --common-grid"},
+      {{"--average", "--align-edge"}, "--align-edge belongs to --common-grid"},
+      {{"--average", "--drop-absent-potentials"},
+       "--average does not go with --drop-absent-potentials"},
+      {{"--common-grid=yes"}, "--common-grid takes no value"},
       {{"--slurm", "-p", "a b"}, "--partition: not a partition name: 'a b'"},
       {{"--slurm", "--cpus-per-task", "-1"},
        "--cpus-per-task needs a whole number from 1 to 100000, not '-1'"},
@@ -105,6 +126,7 @@ TEST(RunOptions, ProgramStopsWithCodeTwoOnABadCommandLine) {
   EXPECT_EQ(help.exit_code, 0);
   EXPECT_EQ(help.out.rfind("Usage: tolva64 [options]\n", 0), 0u);
   EXPECT_NE(help.out.find("--cpus-per-task"), std::string::npos);
+  EXPECT_NE(help.out.find("\n  4    no cluster has a FEFF result\n"), std::string::npos);
   EXPECT_FALSE(dir.exists("feff.inp"));
 }
 
