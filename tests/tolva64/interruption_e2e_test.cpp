@@ -58,11 +58,16 @@ TEST(InterruptionRun, FeffLeftByAKilledRunCannotPassItsResultsOff) {
   dir.write("conf.dat", "md_1.xyz\n");
   dir.write("late_chi", chi_file(kChiRow));
   dir.write("late_xmu", xmu_file(kXmuRow));
-  // The first FEFF kills tolva64 and leaves a process behind that writes
-  // its results a second later; every later FEFF fails silently.
+  // The first FEFF, once under way (tolva64 has noted it), kills tolva64
+  // and leaves a process behind that writes its results a second later;
+  // every later FEFF fails silently.
   use_script_as_feff(dir,
                      "if [ ! -e first ]; then\n"
                      "  touch first\n"
+                     "  i=0\n"
+                     "  while [ ! -e tolva64.feff.pgid ] && [ $i -lt 500 ]; do\n"
+                     "    sleep 0.01; i=$((i + 1))\n"
+                     "  done\n"
                      "  (sleep 1; cp late_chi chi.dat; cp late_xmu xmu.dat) >/dev/null 2>&1 &\n"
                      "  kill -KILL $PPID\n"
                      "  wait\n"
