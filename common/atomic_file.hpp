@@ -14,6 +14,11 @@ namespace common {
 // within one file system; a hidden name that matches no result pattern.
 std::string temporary_name_for(const std::string& final_path);
 
+// Creates the temporary file of `final_path` for writing. A file left there
+// by a stopped run, or a link planted under that name, is removed first; the
+// new file is then created exclusively, so nothing is written through a link.
+TextOutput create_temporary_for(const std::string& final_path);
+
 // Renames the temporary file onto the final name, replacing an older file.
 // A failure ends the run with the failure report.
 void publish_file(const std::string& temporary_path, const std::string& final_path);
@@ -23,11 +28,10 @@ void publish_file(const std::string& temporary_path, const std::string& final_pa
 // and leaves the final name as it was.
 template <class Write>
 void write_file_atomically(const std::string& final_path, Write write) {
-  const std::string temporary = temporary_name_for(final_path);
-  TextOutput out = TextOutput::create_file(temporary);
+  TextOutput out = create_temporary_for(final_path);
   write(out);
   out.close();
-  publish_file(temporary, final_path);
+  publish_file(temporary_name_for(final_path), final_path);
 }
 
 // A file's final name and the bytes it is to hold, written as they are.

@@ -109,12 +109,28 @@ TextOutput::~TextOutput() {
   if (impl_ && impl_->is_open) impl_->close_target();
 }
 
-TextOutput TextOutput::create_file(const std::string& path) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+namespace {
+
+int open_for_writing(const std::string& path, int flags) {
+  int fd = ::open(path.c_str(), flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) fail_io(io_error_opening(errno, path, true), path + ": cannot be created");
+  return fd;
+}
+
+}  // namespace
+
+TextOutput TextOutput::create_file(const std::string& path) {
   auto impl = std::make_unique<Impl>();
   impl->name = path;
-  impl->fd = fd;
+  impl->fd = open_for_writing(path, O_TRUNC);
+  impl->owns_fd = true;
+  return TextOutput(std::move(impl));
+}
+
+TextOutput TextOutput::create_new_file(const std::string& path) {
+  auto impl = std::make_unique<Impl>();
+  impl->name = path;
+  impl->fd = open_for_writing(path, O_EXCL | O_NOFOLLOW);
   impl->owns_fd = true;
   return TextOutput(std::move(impl));
 }

@@ -14,6 +14,9 @@ class TextOutput {
  public:
   // Creates the file, or empties it; failures end the program (status 217).
   static TextOutput create_file(const std::string& path);
+  // Creates a file that must not exist yet, and never through a symbolic
+  // link: a name planted in its way is a failure, not a way to another file.
+  static TextOutput create_new_file(const std::string& path);
   static TextOutput& standard_output();
 
   TextOutput(TextOutput&&) noexcept;

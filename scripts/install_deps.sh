@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and plotting need,
+# Installs the Debian packages that building, testing and plotting need
+# (strace injects the kills of tolva64's interruption tests),
 # only those that are missing. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-needed=(cmake g++ make libgtest-dev libbenchmark-dev "$@")
+needed=(cmake g++ make libgtest-dev libbenchmark-dev strace "$@")
 missing=()
 for pkg in "${needed[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")

@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <fstream>
 
-#include "common/failure.hpp"
-#include "common/text_output.hpp"
 #include "common/atomic_file.hpp"
+#include "common/cluster_list.hpp"
+#include "common/failure.hpp"
+#include "tolva64/console.hpp"
+#include "tolva64/orderly_stop.hpp"
 
 namespace tolva64 {
 
@@ -28,18 +29,14 @@ std::string own_program_path() {
   return std::string(path, static_cast<std::size_t>(length));
 }
 
+// Made executable before it appears under its name.
 void write_script_file(const std::string& text, const std::string& path) {
-  std::string temporary = common::temporary_name_for(path);
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  out << text;
+  common::TextOutput out = common::create_temporary_for(path);
+  out.write(text);
   out.close();
-  if (!out) common::fail_io(common::io_error_from_errno(errno));
+  std::string temporary = common::temporary_name_for(path);
   if (chmod(temporary.c_str(), 0755) != 0) common::fail_io(common::io_error_from_errno(errno));
   common::publish_file(temporary, path);
-}
-
-void say(const std::string& line) {
-  common::TextOutput::standard_output().write(line).end_line();
 }
 
 }  // namespace
@@ -69,9 +66,15 @@ std::string batch_script_text(const BatchSettings& settings) {
     text += "#   " + commands.substr(start, end - start) + "\n";
     start = end + 1;
   }
-  text += "exec " + shell_word(settings.program) + " --shard \"$SLURM_ARRAY_TASK_ID/" +
+  text += shell_word(settings.program) + " --shard \"$SLURM_ARRAY_TASK_ID/" +
           std::to_string(settings.tasks) + "\" --jobs \"${SLURM_CPUS_PER_TASK:-" +
-          std::to_string(settings.cpus_per_task) + "}\"\n";
+          std::to_string(settings.cpus_per_task) + "}\"" + settings.task_options + "\n";
+  text +=
+      "status=$?\n"
+      "# 3 and 4: some or all clusters of this task have no FEFF result (see its\n"
+      "# output); the averaging after the array still runs and reports them.\n"
+      "if [ \"$status\" -eq 3 ] || [ \"$status\" -eq 4 ]; then exit 0; fi\n"
+      "exit \"$status\"\n";
   return text;
 }
 
@@ -81,8 +84,8 @@ std::string submit_commands(const BatchSettings& settings) {
       "sbatch --dependency=afterok:${jid%%;*} --kill-on-invalid-dep=yes --job-name=tolva64-average";
   if (!settings.partition.empty()) average += " --partition=" + settings.partition;
   average += " --output=tolva64_average.out --wrap=" +
-             shell_word(shell_word(settings.program) + " --average");
-  return std::string("jid=$(sbatch --parsable ") + BATCH_SCRIPT_NAME + ")\n" + average + "\n";
+             shell_word(shell_word(settings.program) + " --average" + settings.average_options);
+  return std::string("jid=$(sbatch --parsable ") + kBatchScriptName + ")\n" + average + "\n";
 }
 
 BatchSettings batch_settings_for(const RunOptions& options, int clusters) {
@@ -90,26 +93,24 @@ BatchSettings batch_settings_for(const RunOptions& options, int clusters) {
   settings.program = own_program_path();
   settings.partition = options.partition;
   settings.tasks = options.tasks > 0 ? options.tasks
-                                     : std::clamp(clusters, 1, DEFAULT_MAX_TASKS);
+                                     : std::clamp(clusters, 1, kDefaultMaxTasks);
   settings.cpus_per_task =
-      options.cpus_per_task > 0 ? options.cpus_per_task : DEFAULT_CPUS_PER_TASK;
+      options.cpus_per_task > 0 ? options.cpus_per_task : kDefaultCpusPerTask;
+  if (options.drop_absent_potentials) settings.task_options = " --drop-absent-potentials";
+  if (options.averaging.common_grid) settings.average_options = " --common-grid";
+  if (options.averaging.align_edge) settings.average_options += " --align-edge";
   return settings;
 }
 
-void write_batch_script(const BatchSettings& settings, int clusters) {
-  write_script_file(batch_script_text(settings), BATCH_SCRIPT_NAME);
-  std::string partition = settings.partition.empty() ? "the default partition"
-                                                     : "partition " + settings.partition;
-  say(std::string(" Wrote ") + BATCH_SCRIPT_NAME + ": " + std::to_string(clusters) +
-      " clusters in " + std::to_string(settings.tasks) + " array tasks of " +
-      std::to_string(settings.cpus_per_task) + " cores, " + partition + ".");
-  say(" Submit the FEFF runs, and the averaging that waits for them, from this directory:");
-  std::string commands = submit_commands(settings);
-  for (std::size_t start = 0; start < commands.size();) {
-    std::size_t end = commands.find('\n', start);
-    say("   " + commands.substr(start, end - start));
-    start = end + 1;
-  }
+int run_batch_script(const RunFiles& files, const RunOptions& options) {
+  print_banner();                                                 // 1. banner
+  check_required_files(files);                                    // 2. what the tasks need
+  int clusters = common::count_clusters(files.cluster_list);      // 3. size of the list
+  BatchSettings settings = batch_settings_for(options, clusters);
+  write_script_file(batch_script_text(settings), kBatchScriptName);  // 4. the script
+  print_batch_script_lines(kBatchScriptName, clusters, settings.tasks, settings.cpus_per_task,
+                           settings.partition, submit_commands(settings));
+  return kExitDone;
 }
 
 }  // namespace tolva64

@@ -5,11 +5,17 @@
 
 namespace tolva64 {
 
-void read_cluster_atoms(const std::string& path, ClusterAtoms& atoms) {
-  if (common::read_cluster_file(path, kMaxClusterAtoms, atoms) ==
-      common::ClusterReadStatus::TooManyAtoms) {
-    stop_on_file(path, "holds more than " + std::to_string(kMaxClusterAtoms) + " atoms!");
+bool read_cluster_atoms(const std::string& path, ClusterAtoms& atoms) {
+  return common::read_cluster_file(path, kMaxClusterAtoms, atoms) ==
+         common::ClusterReadStatus::Complete;
+}
+
+std::string cluster_refusal(const std::string& cluster_name, const ClusterAtoms& atoms) {
+  if (atoms.count() == 0) return "the cluster file " + cluster_name + " holds no atom lines";
+  for (double type : atoms.type) {
+    if (type == 0.0) return "";
   }
+  return "the cluster file " + cluster_name + " has no absorber line (type index 0)";
 }
 
 void move_origin_to_absorber(const PotentialMap& map, ClusterAtoms& atoms) {

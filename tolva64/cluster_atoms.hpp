@@ -10,9 +10,15 @@ namespace tolva64 {
 
 using common::ClusterAtoms;
 
-// Reads the cluster file. More than kMaxClusterAtoms records stop the run
-// with a message naming the file and exit code 1.
-void read_cluster_atoms(const std::string& path, ClusterAtoms& atoms);
+// Reads the cluster file. False when it holds more than kMaxClusterAtoms
+// records, which are not read.
+bool read_cluster_atoms(const std::string& path, ClusterAtoms& atoms);
+
+// Why FEFF must not run on these atoms: a cluster file cut short by a full
+// disk may hold no atom line, or lose the absorber's (type index 0); without
+// it, a dummy atom would stand at the origin as the absorber. Empty when
+// the cluster is fit to run.
+std::string cluster_refusal(const std::string& cluster_name, const ClusterAtoms& atoms);
 
 // Takes the last atom whose type index maps to FEFF potential 0 as the
 // absorber and moves every atom by its position. Without such an atom

@@ -1,20 +1,22 @@
 #pragma once
-// What becomes of FEFF's result files for one cluster: the per-cluster
-// spectra, published together, and their share of the run's sums.
+// What becomes of FEFF's result files for one cluster: checked, converted
+// into the per-cluster spectra, published together, and added to the run's
+// sums. The plain and the parallel run both finish each cluster here.
 #include <string>
 
+#include "tolva64/feff_process.hpp"
 #include "tolva64/run_files.hpp"
 #include "tolva64/spectrum_average.hpp"
 
 namespace tolva64 {
 
-// Converts chi_result into chi_spectrum and xmu_result into mu_spectrum,
-// each only if FEFF left it, and deletes what FEFF left. The spectra enter
-// the sums and appear under their final names only after both inputs have
-// been read: a cluster stopped half-way has no result file, so the next run
-// does it again. A FEFF file without its column heading is reported and
-// keeps the whole cluster out of the sums and out of the finished clusters.
-void convert_cluster_results(const RunFiles& files, const std::string& chi_spectrum,
-                             const std::string& mu_spectrum, SpectrumTotals& totals);
+// Converts files.chi_result into xt.<suffix> and files.xmu_result into
+// mu.<suffix> and deletes what FEFF left. The cluster keeps a result only
+// when FEFF ended with status 0 and left both files, each whole and
+// readable, with rows that match the run's first cluster (unless the
+// averages are taken on a common grid). Returns what kept it from a result,
+// or nothing when it has one.
+std::string convert_cluster_results(const RunFiles& files, const std::string& suffix,
+                                    const FeffEnd& end, SpectrumTotals& totals);
 
 }  // namespace tolva64

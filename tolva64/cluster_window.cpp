@@ -1,11 +1,8 @@
 #include "tolva64/cluster_window.hpp"
 
-#include "tolva64/cluster_results.hpp"
 #include "common/file_system.hpp"
-#include "common/text_output.hpp"
-#include "tolva64/feff_process.hpp"
-#include "tolva64/feff_runner.hpp"
-#include "tolva64/run_driver.hpp"
+#include "tolva64/cluster_results.hpp"
+#include "tolva64/console.hpp"
 #include "tolva64/scratch_directory.hpp"
 
 namespace tolva64 {
@@ -14,32 +11,34 @@ namespace {
 
 // Results that wait behind a slow cluster are held up to this many times the
 // number of FEFF runs, so their scratch directories do not pile up.
-constexpr std::size_t HELD_PER_JOB = 4;
+constexpr std::size_t kHeldPerJob = 4;
 
 }  // namespace
 
 ClusterWindow::ClusterWindow(int jobs, bool keep_scratch, const RunFiles& files,
-                             SpectrumTotals& totals)
+                             SpectrumTotals& totals, FailedClusters& failed)
     : jobs_(jobs),
       keep_scratch_(keep_scratch),
       files_(files),
       totals_(totals),
+      failed_(failed),
       program_path_(common::current_directory() + "/" + files.feff_program) {}
 
-void ClusterWindow::add_done(int number, const std::string& name) {
-  entries_.push_back(Entry{number, name, "", "", -1});
+void ClusterWindow::add_without_feff(WindowEntry entry) {
+  entries_.push_back(std::move(entry));
   finish_ready();
 }
 
 void ClusterWindow::make_room() {
-  std::size_t most_held = HELD_PER_JOB * static_cast<std::size_t>(jobs_);
+  std::size_t most_held = kHeldPerJob * static_cast<std::size_t>(jobs_);
   while (running_ >= jobs_ || entries_.size() >= most_held) wait_for_one();
 }
 
-void ClusterWindow::start(int number, const std::string& name, const std::string& suffix,
-                          const std::string& scratch) {
-  pid_t pid = start_feff_in(program_path_, common::current_directory() + "/" + scratch);
-  entries_.push_back(Entry{number, name, suffix, scratch, pid});
+void ClusterWindow::start(WindowEntry entry) {
+  std::string directory = common::current_directory() + "/" + entry.scratch;
+  entry.run = start_feff({program_path_, directory, directory + "/" + kFeffGroupRecord});
+  entry.running = true;
+  entries_.push_back(std::move(entry));
   ++running_;
 }
 
@@ -52,23 +51,21 @@ void ClusterWindow::finish_all() {
 void ClusterWindow::wait_for_one() {
   finish_ready();
   if (running_ == 0) return;
-  pid_t pid = wait_for_any_feff();
-  if (pid < 0) {
-    // No child is left to wait for: they have all ended unseen.
-    for (Entry& entry : entries_) entry.pid = -1;
-    running_ = 0;
-  }
-  for (Entry& entry : entries_) {
-    if (entry.pid == pid) {
-      entry.pid = -1;
-      --running_;
-    }
+  FeffEnd end;
+  pid_t pid = wait_for_any_feff(end);
+  for (WindowEntry& entry : entries_) {
+    // No child left to wait for: they have all ended unseen.
+    if (!entry.running || (pid >= 0 && entry.run.pid != pid)) continue;
+    entry.end = end;
+    entry.running = false;
+    feff_run_ended(entry.run);
+    --running_;
   }
   finish_ready();
 }
 
 void ClusterWindow::finish_ready() {
-  while (!entries_.empty() && entries_.front().pid < 0) {
+  while (!entries_.empty() && !entries_.front().running) {
     finish(entries_.front());
     entries_.pop_front();
   }
@@ -76,18 +73,24 @@ void ClusterWindow::finish_ready() {
 
 // The lines a plain run prints for the cluster, FEFF's own output where FEFF
 // would have printed it, then the conversion into the run directory.
-void ClusterWindow::finish(const Entry& entry) {
-  print_cluster_lines(entry.name);
-  if (entry.scratch.empty()) return;
-  common::TextOutput& console = common::TextOutput::standard_output();
-  console.write(feff_announcement(entry.number, entry.name)).end_line();
-  console.flush();
-  pass_on_file(entry.scratch + "/" + FEFF_STDOUT_FILE, 1);
-  pass_on_file(entry.scratch + "/" + FEFF_STDERR_FILE, 2);
+void ClusterWindow::finish(const WindowEntry& entry) {
+  print_cluster_lines(entry.line.name);
+  if (!entry.lone_file.empty()) {
+    report_half_done(entry.line.number, entry.line.name, entry.lone_file);
+  }
+  print_input_lines(entry.input);
+  if (entry.input.status == InputStatus::Refused) {
+    failed_.report(entry.line.number, entry.line.name, entry.input.refusal);
+  }
+  if (!entry.run_feff) return;
+  announce_feff(entry.line.number, entry.line.name);
+  pass_on_file(entry.scratch + "/" + kFeffStdoutFile, 1);
+  pass_on_file(entry.scratch + "/" + kFeffStderrFile, 2);
   RunFiles in_scratch = files_;
   in_scratch.chi_result = entry.scratch + "/" + files_.chi_result;
   in_scratch.xmu_result = entry.scratch + "/" + files_.xmu_result;
-  convert_cluster_results(in_scratch, "xt." + entry.suffix, "mu." + entry.suffix, totals_);
+  std::string problem = convert_cluster_results(in_scratch, entry.suffix, entry.end, totals_);
+  if (!problem.empty()) failed_.report(entry.line.number, entry.line.name, problem);
   if (!keep_scratch_) remove_scratch_directory(entry.scratch);
 }
 

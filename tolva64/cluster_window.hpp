@@ -4,54 +4,62 @@
 // in any order; the clusters are finished strictly in cluster order, so the
 // console lines, the per-cluster files and the sums come out as in a run of
 // one cluster after the other.
-#include <sys/types.h>
-
 #include <deque>
 #include <string>
 
+#include "common/cluster_list.hpp"
+#include "tolva64/cluster_input.hpp"
+#include "tolva64/failed_clusters.hpp"
+#include "tolva64/feff_process.hpp"
 #include "tolva64/run_files.hpp"
 #include "tolva64/spectrum_average.hpp"
 
 namespace tolva64 {
 
+// One cluster of the window, with the lines it prints when its turn comes.
+struct WindowEntry {
+  common::ClusterEntry line;
+  std::string suffix;
+  std::string lone_file;   // the one spectrum file of a half-done cluster
+  ClusterInput input;      // warnings, notes, or why it is refused
+  bool run_feff = false;   // false: done already, or refused
+  std::string scratch;
+  FeffRun run;
+  FeffEnd end;
+  bool running = false;
+};
+
 class ClusterWindow {
  public:
-  ClusterWindow(int jobs, bool keep_scratch, const RunFiles& files, SpectrumTotals& totals);
+  ClusterWindow(int jobs, bool keep_scratch, const RunFiles& files, SpectrumTotals& totals,
+                FailedClusters& failed);
   ClusterWindow(const ClusterWindow&) = delete;
   ClusterWindow& operator=(const ClusterWindow&) = delete;
 
-  // A cluster whose results exist: only its console lines are due, in turn.
-  void add_done(int number, const std::string& name);
+  // A cluster that runs no FEFF: only its lines are due, in turn.
+  void add_without_feff(WindowEntry entry);
 
   // Returns once another FEFF run may start, finishing what it can meanwhile.
   void make_room();
 
-  // Starts FEFF on the input already composed in the scratch directory.
-  void start(int number, const std::string& name, const std::string& suffix,
-             const std::string& scratch);
+  // Starts FEFF on the input already composed in entry.scratch.
+  void start(WindowEntry entry);
 
   // Waits for every FEFF run and finishes every cluster still held.
   void finish_all();
 
  private:
-  struct Entry {
-    int number = 0;
-    std::string name;
-    std::string suffix;
-    std::string scratch;   // empty for a cluster that was done already
-    pid_t pid = -1;        // the FEFF run, until it has ended
-  };
-
   void finish_ready();
   void wait_for_one();
-  void finish(const Entry& entry);
+  void finish(const WindowEntry& entry);
 
   int jobs_;
   bool keep_scratch_;
   const RunFiles& files_;
   SpectrumTotals& totals_;
+  FailedClusters& failed_;
   std::string program_path_;
-  std::deque<Entry> entries_;
+  std::deque<WindowEntry> entries_;
   int running_ = 0;
 };
 

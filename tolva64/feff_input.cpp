@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/atomic_file.hpp"
 #include "common/checked_real.hpp"
 #include "common/number_layout.hpp"
 #include "common/text_input.hpp"
@@ -29,21 +30,33 @@ int feff_potential_of(double type, PotentialMap& map) {
   return potential;
 }
 
-void copy_template(const std::string& template_path, common::TextOutput& out) {
+void copy_template(const std::string& template_path, const PotentialRenumbering& renumbering,
+                   common::TextOutput& out) {
   common::TextInput in = common::TextInput::open_file(template_path);
+  PotentialsCardEditor editor(renumbering);
   while (!in.at_eof()) {
     std::string line = in.read_until_cr_or_lf();
     in.skip_past_cr_or_lf();
-    out.write(line).end_line();
+    if (!renumbering.leaves_out_any()) {
+      out.write(line).end_line();
+    } else if (std::optional<std::string> edited = editor.edit(line)) {
+      out.write(*edited).end_line();
+    }
   }
   in.close();
 }
 
-void write_atom_lines(const ClusterAtoms& atoms, PotentialMap& map, common::TextOutput& out) {
+// The potential as feff.inp numbers it; -1: no line.
+int written_potential(int potential, const PotentialRenumbering& renumbering) {
+  return potential < 0 ? -1 : renumbering.renumbered(potential);
+}
+
+void write_atom_lines(const ClusterAtoms& atoms, const PotentialRenumbering& renumbering,
+                      PotentialMap& map, common::TextOutput& out) {
   using common::checked_add;
   using common::checked_mul;
   for (std::size_t i = 0; i < atoms.count(); ++i) {
-    int potential = feff_potential_of(atoms.type[i], map);
+    int potential = written_potential(feff_potential_of(atoms.type[i], map), renumbering);
     if (potential < 0) continue;
     double x = atoms.x[i];
     double y = atoms.y[i];
@@ -63,9 +76,13 @@ std::string atom_line(double x, double y, double z, int feff_potential, double d
 }
 
 std::string dummy_atom_line(int feff_potential) {
-  float c = static_cast<float>(feff_potential) * 100.0f;
+  return dummy_atom_line(feff_potential, feff_potential);
+}
+
+std::string dummy_atom_line(int placed_by, int written_potential) {
+  float c = static_cast<float>(placed_by) * 100.0f;
   std::string field = common::fixed_layout_single(c, 10, 5);
-  return coordinates_and_potential(field, field, field, feff_potential) + "  Dummy atom";
+  return coordinates_and_potential(field, field, field, written_potential) + "  Dummy atom";
 }
 
 void mark_types_met(const ClusterAtoms& atoms, PotentialMap& map) {
@@ -79,19 +96,25 @@ bool every_entry_met(const PotentialMap& map) {
   return true;
 }
 
-void compose_feff_input(const std::string& cluster_path, const std::string& template_path,
-                        const std::string& input_path, PotentialMap& map, ClusterAtoms& atoms) {
-  read_cluster_atoms(cluster_path, atoms);
-  move_origin_to_absorber(map, atoms);
-  common::TextOutput out = common::TextOutput::create_file(input_path);
-  out.write(" TITLE  Result for FILENAME= ").write(cluster_path).end_line();
-  copy_template(template_path, out);
-  write_atom_lines(atoms, map, out);
+void compose_feff_input(const std::string& cluster_name, const std::string& template_path,
+                        const std::string& input_path, const ClusterAtoms& atoms,
+                        const PotentialRenumbering& renumbering, PotentialMap& map) {
+  common::TextOutput out = common::create_temporary_for(input_path);
+  out.write(" TITLE  Result for FILENAME= ").write(cluster_name).end_line();
+  copy_template(template_path, renumbering, out);
+  write_atom_lines(atoms, renumbering, map, out);
   for (int j = 1; j <= map.count; ++j) {
-    if (map.unmet_mark[j] == 1) out.write(dummy_atom_line(map.feff_potential[j])).end_line();
+    if (map.unmet_mark[j] != 1) continue;
+    int original = map.feff_potential[j];
+    int potential = original < 0 ? original : renumbering.renumbered(original);
+    // The dummy atom of a potential left out goes with it; the others stay
+    // where their original number puts them.
+    if (original >= 0 && potential < 0) continue;
+    out.write(dummy_atom_line(original, potential)).end_line();
   }
   out.write(" END").end_line();
   out.close();
+  common::publish_file(common::temporary_name_for(input_path), input_path);
 }
 
 }  // namespace tolva64

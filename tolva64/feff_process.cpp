@@ -5,10 +5,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cerrno>
 #include <vector>
 
+#include "common/atomic_file.hpp"
 #include "common/failure.hpp"
+#include "common/file_system.hpp"
+#include "tolva64/interruption.hpp"
 
 extern char** environ;
 
@@ -16,7 +20,7 @@ namespace tolva64 {
 
 namespace {
 
-// Undoes the file actions whatever way start_feff_in leaves.
+// Undoes the file actions whatever way start_feff leaves.
 struct FileActions {
   posix_spawn_file_actions_t actions;
   FileActions() { posix_spawn_file_actions_init(&actions); }
@@ -25,34 +29,85 @@ struct FileActions {
   FileActions& operator=(const FileActions&) = delete;
 };
 
+// The output files are opened after the change of directory, so their
+// relative names land in FEFF's own directory. Several FEFF runs must not
+// read the one console at once, hence /dev/null.
+int redirect_into(const std::string& directory, posix_spawn_file_actions_t* actions) {
+  constexpr int kCreate = O_WRONLY | O_CREAT | O_TRUNC;  // kept open across the exec
+  int rc = posix_spawn_file_actions_addchdir_np(actions, directory.c_str());
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 0, "/dev/null", O_RDONLY, 0);
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 1, kFeffStdoutFile, kCreate, 0644);
+  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 2, kFeffStderrFile, kCreate, 0644);
+  return rc;
+}
+
+// Its own process group, so that a stop can take FEFF with every program it
+// started; and the signal mask of a plain start, whatever tolva64 holds off.
+struct SpawnSettings {
+  posix_spawnattr_t attributes;
+  SpawnSettings() {
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK);
+  }
+  ~SpawnSettings() { posix_spawnattr_destroy(&attributes); }
+  SpawnSettings(const SpawnSettings&) = delete;
+  SpawnSettings& operator=(const SpawnSettings&) = delete;
+};
+
 }  // namespace
 
-pid_t start_feff_in(const std::string& program_path, const std::string& directory) {
+bool FeffEnd::succeeded() const { return WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 0; }
+
+std::string FeffEnd::description() const {
+  if (WIFSIGNALED(wait_status)) {
+    return "FEFF was ended by signal " + std::to_string(WTERMSIG(wait_status));
+  }
+  return "FEFF exited with status " + std::to_string(WEXITSTATUS(wait_status));
+}
+
+FeffRun start_feff(const FeffLaunch& launch) {
   FileActions files;
-  constexpr int CREATE = O_WRONLY | O_CREAT | O_TRUNC;  // kept open across the exec
-  // The output files are opened after the change of directory, so their
-  // relative names land in FEFF's own directory. Several FEFF runs must not
-  // read the one console at once, hence /dev/null.
-  int rc = posix_spawn_file_actions_addchdir_np(&files.actions, directory.c_str());
-  posix_spawn_file_actions_t* actions = &files.actions;
-  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 0, "/dev/null", O_RDONLY, 0);
-  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 1, FEFF_STDOUT_FILE, CREATE, 0644);
-  if (rc == 0) rc = posix_spawn_file_actions_addopen(actions, 2, FEFF_STDERR_FILE, CREATE, 0644);
-  if (rc != 0) common::fail_process(rc);
-  std::string path = program_path;
+  if (!launch.scratch_directory.empty()) {
+    int rc = redirect_into(launch.scratch_directory, &files.actions);
+    if (rc != 0) common::fail_process(rc);
+  }
+  SpawnSettings settings;
+  std::string path = launch.program_path;
   std::vector<char*> argv{path.data(), nullptr};
-  pid_t pid = 0;
-  rc = posix_spawn(&pid, path.c_str(), &files.actions, nullptr, argv.data(), environ);
+  FeffRun run{-1, launch.group_record};
+  InterruptionHold hold;  // released once the run is tracked and recorded
+  int rc = posix_spawn(&run.pid, path.c_str(), &files.actions, &settings.attributes, argv.data(),
+                       environ);
   if (rc != 0) common::fail_process(rc);
+  track_feff_group(run.pid);
+  common::write_file_atomically(run.group_record, [&](common::TextOutput& out) {
+    out.write_integer(run.pid).end_line();
+  });
+  return run;
+}
+
+FeffEnd wait_for_feff(const FeffRun& run) {
+  FeffEnd end;
+  while (waitpid(run.pid, &end.wait_status, 0) < 0 && errno == EINTR) {
+  }
+  feff_run_ended(run);
+  return end;
+}
+
+pid_t wait_for_any_feff(FeffEnd& end) {
+  pid_t pid = -1;
+  while ((pid = waitpid(-1, &end.wait_status, 0)) < 0 && errno == EINTR) {
+  }
   return pid;
 }
 
-pid_t wait_for_any_feff() {
-  int status = 0;
-  pid_t pid = -1;
-  while ((pid = waitpid(-1, &status, 0)) < 0 && errno == EINTR) {
-  }
-  return pid;
+void feff_run_ended(const FeffRun& run) {
+  forget_feff_group(run.pid);
+  common::delete_file(run.group_record);
 }
 
 void pass_on_file(const std::string& path, int stream) {

@@ -1,5 +1,5 @@
 // The text of tolva64 --help.
-#include "tolva64/run_options.hpp"
+#include "tolva64/help_text.hpp"
 
 namespace tolva64 {
 
@@ -28,6 +28,23 @@ Averaging without FEFF:
                        deviation (xt_std.txt, mu_std.txt) and the standard
                        error of the mean (xt_sem.txt, mu_sem.txt)
 
+Averages (plain runs, --jobs and --average):
+      --common-grid    interpolates every spectrum onto the grid of the first
+                       one and averages there, over the points every cluster
+                       reaches; the default averages row by row
+      --align-edge     with --common-grid: mu(E) relative to each cluster's
+                       edge (its first row, k = 0), placed at the mean edge
+  Besides xt_tot.txt and mu_tot.txt, every run that averages writes
+  chi_avg.dat and mu_avg.dat: a # header, then axis, average, standard
+  deviation and standard error per row.
+
+FEFF input:
+      --drop-absent-potentials
+                       leaves out of feff.inp every potential with no atom
+                       within RMAX of feff.dat, and numbers the rest anew,
+                       so FEFF 8.5L can run such a cluster. Without it, such a
+                       cluster is named in a warning before FEFF runs
+
 Running on a Slurm cluster:
       --slurm          writes tolva64.sbatch, a job array of shards, and
                        prints how to submit it with the averaging after it
@@ -39,8 +56,15 @@ Running on a Slurm cluster:
 
   -h, --help           shows this text
 
-Exit codes: 0 done; 1 a required file or a cluster file is missing;
-2 a bad command line; 217 a file or number error (report on stderr).
+Exit codes:
+  0    every cluster of conf.dat (of the shard) has results
+  1    a required file or a cluster file is missing
+  2    a bad command line
+  3    some clusters have no FEFF result; the averages cover the others.
+       Each failure is named when it happens, and the list is in
+       tolva64.failed (tolva64.failed.<I>of<N> for a shard)
+  4    no cluster has a FEFF result
+  217  a file or number error (report on stderr), or FEFF cannot be started
 )";
 }
 

@@ -4,7 +4,7 @@
 
 namespace tolva64 {
 
-void read_potential_map(const std::string& path, PotentialMap& map) {
+bool read_potential_map(const std::string& path, PotentialMap& map) {
   map.type_index.fill(0);
   map.feff_potential.fill(0);
   map.unmet_mark.fill(0);
@@ -17,9 +17,7 @@ void read_potential_map(const std::string& path, PotentialMap& map) {
       std::int32_t type_index = in.read_integer();
       std::int32_t feff_potential = in.read_integer();
       in.skip_past_cr_or_lf();
-      if (map.count == kMaxPotentials) {
-        stop_on_file(path, "holds more than " + std::to_string(kMaxPotentials) + " potential entries!");
-      }
+      if (map.count == kMaxPotentials) return false;
       map.count += 1;
       map.type_index[map.count] = type_index;
       map.feff_potential[map.count] = feff_potential;
@@ -30,6 +28,15 @@ void read_potential_map(const std::string& path, PotentialMap& map) {
     }
   }
   in.close();
+  return true;
+}
+
+int potential_of(double type, const PotentialMap& map) {
+  int potential = -1;
+  for (int j = 1; j <= map.count; ++j) {
+    if (type == map.type_index[j]) potential = map.feff_potential[j];
+  }
+  return potential;
 }
 
 }  // namespace tolva64

@@ -18,8 +18,13 @@ struct PotentialMap {
 };
 
 // READPOT: clears the map and reads it from the file. Entry lines start with
-// a blank and hold two integers; every other line is passed over. More than
-// kMaxPotentials entry lines stop the run with a message and exit code 1.
-void read_potential_map(const std::string& path, PotentialMap& map);
+// a blank and hold two integers; every other line is passed over. False when
+// the file holds more than kMaxPotentials entry lines: the map then holds the
+// first kMaxPotentials.
+bool read_potential_map(const std::string& path, PotentialMap& map);
+
+// The FEFF potential of a type index, as the input composer gives it: the
+// last entry for the type decides; -1 when no entry has it.
+int potential_of(double type, const PotentialMap& map);
 
 }  // namespace tolva64

@@ -1,6 +1,6 @@
 #pragma once
 // The fixed names and limits of a run. Every step takes its file names as
-// parameters, so a later driver can point them at a scratch directory; the
+// parameters, so the parallel run can point them at a scratch directory; the
 // program itself always uses these defaults in the current directory.
 #include <string>
 
@@ -10,19 +10,13 @@ inline constexpr int kMaxClusterAtoms = 200000;  // NMAX: atom records per clust
 inline constexpr int kMaxPotentials = 20;        // PMAX: entries of the potential map
 
 struct RunFiles {
-  std::string cluster_list = "conf.dat";
-  std::string potential_map = "pot.dat";
-  std::string feff_template = "feff.dat";
-  std::string feff_program = "feff.exe";
-  std::string feff_input = "feff.inp";
+  std::string cluster_list = "conf.dat";    // NAME_CONFIG
+  std::string potential_map = "pot.dat";    // NAME_POT
+  std::string feff_template = "feff.dat";   // NAME_FEFF
+  std::string feff_program = "feff.exe";    // EXAFSCODE
+  std::string feff_input = "feff.inp";      // NAME_INPUT_FILE
   std::string chi_result = "chi.dat";
   std::string xmu_result = "xmu.dat";
-  std::string chi_average = "xt_tot.txt";
-  std::string mu_average = "mu_tot.txt";
 };
-
-// Prints " The file "<name>" <complaint>" and ends the run with exit code 1:
-// the orderly stop for input the user has to put right.
-[[noreturn]] void stop_on_file(const std::string& name, const std::string& complaint);
 
 }  // namespace tolva64

@@ -1,9 +1,5 @@
 #include "tolva64/run_options.hpp"
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <set>
 
 namespace tolva64 {
@@ -16,21 +12,22 @@ struct OptionInfo {
   bool takes_value;
 };
 
-constexpr OptionInfo OPTIONS[] = {
+constexpr OptionInfo kOptions[] = {
     {"jobs", 'j', true},      {"shard", 0, true},         {"keep-scratch", 0, false},
     {"average", 0, false},    {"slurm", 0, false},        {"partition", 'p', true},
     {"tasks", 0, true},       {"cpus-per-task", 'c', true}, {"help", 'h', false},
+    {"drop-absent-potentials", 0, false}, {"common-grid", 0, false}, {"align-edge", 0, false},
 };
 
 const OptionInfo* find_long(const std::string& name) {
-  for (const OptionInfo& option : OPTIONS) {
+  for (const OptionInfo& option : kOptions) {
     if (name == option.long_name) return &option;
   }
   return nullptr;
 }
 
 const OptionInfo* find_short(char name) {
-  for (const OptionInfo& option : OPTIONS) {
+  for (const OptionInfo& option : kOptions) {
     if (option.short_name != 0 && name == option.short_name) return &option;
   }
   return nullptr;
@@ -71,7 +68,7 @@ bool plain_partition_name(const std::string& text) {
 // Stores one option's value; the error text when the value is bad.
 std::string apply(const std::string& name, const std::string& value, RunOptions& options) {
   if (name == "jobs" || name == "tasks" || name == "cpus-per-task") {
-    int most = name == "jobs" ? MAX_JOBS : 100000;
+    int most = name == "jobs" ? kMaxJobs : 100000;
     std::optional<int> count = count_from(value, most);
     if (!count) {
       return "--" + name + " needs a whole number from 1 to " + std::to_string(most) +
@@ -87,6 +84,12 @@ std::string apply(const std::string& name, const std::string& value, RunOptions&
     options.partition = value;
   } else if (name == "keep-scratch") {
     options.keep_scratch = true;
+  } else if (name == "drop-absent-potentials") {
+    options.drop_absent_potentials = true;
+  } else if (name == "common-grid") {
+    options.averaging.common_grid = true;
+  } else if (name == "align-edge") {
+    options.averaging.align_edge = true;
   }
   return "";
 }
@@ -103,25 +106,35 @@ bool any_of(const std::set<std::string>& seen, std::initializer_list<const char*
 }
 
 // Picks the mode from the options given; the error text when they clash.
-std::string choose_mode(const std::set<std::string>& seen, RunOptions& options) {
+// The options that only change how a run composes its inputs or takes its
+// averages; they choose no mode.
+bool shapes_the_run(const std::string& name) {
+  return name == "drop-absent-potentials" || name == "common-grid" || name == "align-edge";
+}
+
+std::string choose_mode(std::set<std::string> seen, RunOptions& options) {
   std::string other;
-  if (seen.count("help") != 0) {
-    options.mode = RunMode::HELP;
-  } else if (seen.count("average") != 0) {
+  if (seen.count("align-edge") != 0 && seen.count("common-grid") == 0) {
+    return "--align-edge belongs to --common-grid";
+  }
+  std::erase_if(seen, shapes_the_run);
+  if (seen.count("average") != 0) {
     if (any_of(seen, {"jobs", "shard", "keep-scratch", "slurm", "partition", "tasks",
-                      "cpus-per-task"}, other)) {
+                      "cpus-per-task"}, other) ||
+        options.drop_absent_potentials) {
+      if (other.empty()) other = "drop-absent-potentials";
       return "--average does not go with --" + other;
     }
-    options.mode = RunMode::AVERAGE;
+    options.mode = RunMode::Average;
   } else if (seen.count("slurm") != 0) {
     if (any_of(seen, {"jobs", "shard", "keep-scratch"}, other)) {
       return "--slurm does not go with --" + other + " (the script sets them for each task)";
     }
-    options.mode = RunMode::BATCH_SCRIPT;
+    options.mode = RunMode::BatchScript;
   } else if (any_of(seen, {"partition", "tasks", "cpus-per-task"}, other)) {
     return "--" + other + " belongs to --slurm";
   } else if (!seen.empty()) {
-    options.mode = RunMode::SCRATCH;
+    options.mode = RunMode::Scratch;
   }
   return "";
 }
@@ -145,46 +158,36 @@ std::string split_argument(const std::string& arg, const OptionInfo*& option,
 
 }  // namespace
 
-ParsedOptions parse_options(const std::vector<std::string>& args) {
-  ParsedOptions parsed;
+CommandLine parse_command_line(const std::vector<std::string>& args) {
+  CommandLine parsed;
   std::set<std::string> seen;
-  for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
+  std::string error;
+  for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
     const OptionInfo* option = nullptr;
     std::optional<std::string> value;
-    parsed.error = split_argument(args[i], option, value);
-    if (!parsed.error.empty()) break;
+    error = split_argument(args[i], option, value);
+    if (!error.empty()) break;
     std::string name = option->long_name;
     if (!option->takes_value && value) {
-      parsed.error = "--" + name + " takes no value";
+      error = "--" + name + " takes no value";
     } else if (option->takes_value && !value && i + 1 == args.size()) {
-      parsed.error = "--" + name + " needs a value";
+      error = "--" + name + " needs a value";
     } else {
       if (option->takes_value && !value) value = args[++i];
       seen.insert(name);
-      parsed.error = apply(name, value.value_or(""), parsed.options);
+      error = apply(name, value.value_or(""), parsed.options);
     }
   }
-  if (parsed.error.empty()) parsed.error = choose_mode(seen, parsed.options);
-  return parsed;
-}
-
-RunOptions read_command_line(int argc, char** argv) {
-  ParsedOptions parsed = parse_options(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed.error.empty()) stop_on_usage(parsed.error);
-  if (parsed.options.mode == RunMode::HELP) {
-    std::string text = help_text();
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(nullptr);
-    std::exit(0);
+  // --help wins over everything but a command line that cannot be read.
+  if (error.empty() && seen.count("help") != 0) parsed.action = CommandLineAction::Help;
+  if (error.empty() && parsed.action == CommandLineAction::Run) {
+    error = choose_mode(seen, parsed.options);
   }
-  return parsed.options;
-}
-
-void stop_on_usage(const std::string& message) {
-  std::string text = "tolva64: " + message + "\nTry 'tolva64 --help' for the options.\n";
-  std::fwrite(text.data(), 1, text.size(), stderr);
-  std::fflush(nullptr);
-  std::exit(2);
+  if (!error.empty()) {
+    parsed.action = CommandLineAction::Error;
+    parsed.error = error;
+  }
+  return parsed;
 }
 
 }  // namespace tolva64

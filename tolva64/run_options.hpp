@@ -10,11 +10,17 @@
 namespace tolva64 {
 
 enum class RunMode {
-  PLAIN,          // no options: one cluster after the other, FEFF in the run directory
-  SCRATCH,        // --jobs, --shard, --keep-scratch: FEFF in a directory of its own
-  AVERAGE,        // --average: the totals from the per-cluster files, no FEFF
-  BATCH_SCRIPT,   // --slurm: writes the job-array script
-  HELP,           // --help
+  Plain,        // no options: one cluster after the other, FEFF in the run directory
+  Scratch,      // --jobs, --shard, --keep-scratch: FEFF in a directory of its own
+  Average,      // --average: the totals from the per-cluster files, no FEFF
+  BatchScript,  // --slurm: writes the job-array script
+};
+
+// How the averages are taken: row by row as the files stand (the default),
+// or on one common grid, mu(E) optionally aligned on each cluster's edge.
+struct AveragingMode {
+  bool common_grid = false;  // --common-grid
+  bool align_edge = false;   // --align-edge
 };
 
 // Shard I of N holds the clusters on lines n with (n - 1) mod N = I - 1.
@@ -25,37 +31,34 @@ struct Shard {
 };
 
 struct RunOptions {
-  RunMode mode = RunMode::PLAIN;
+  RunMode mode = RunMode::Plain;
   int jobs = 1;
   std::optional<Shard> shard;
   bool keep_scratch = false;
   std::string partition;   // empty: the batch system's default partition
   int tasks = 0;           // 0: chosen from the number of clusters
   int cpus_per_task = 0;   // 0: the default
+  bool drop_absent_potentials = false;
+  AveragingMode averaging;  // --common-grid, --align-edge
 };
 
-inline constexpr int MAX_JOBS = 512;
-inline constexpr int DEFAULT_CPUS_PER_TASK = 4;
-inline constexpr int DEFAULT_MAX_TASKS = 10;
+inline constexpr int kMaxJobs = 512;
+inline constexpr int kDefaultCpusPerTask = 4;
+inline constexpr int kDefaultMaxTasks = 10;
 
-struct ParsedOptions {
+// What the command line asks for: a run with its options, the help text, or
+// nothing but a complaint. main acts on it; the parser never ends the program.
+enum class CommandLineAction { Run, Help, Error };
+
+struct CommandLine {
+  CommandLineAction action = CommandLineAction::Run;
   RunOptions options;
-  std::string error;  // empty when the command line is good
+  std::string error;  // the complaint, for CommandLineAction::Error
 };
 
 // Reads the arguments after the program name. Every option has a long form;
 // --jobs, --cpus-per-task and --partition also take -j, -c and -p, and a
 // value may follow as the next argument or after "=" (-j4 works too).
-ParsedOptions parse_options(const std::vector<std::string>& args);
-
-// The options of the program's arguments. A bad command line stops with
-// stop_on_usage; --help prints its text and ends with exit code 0.
-RunOptions read_command_line(int argc, char** argv);
-
-// The text --help prints.
-std::string help_text();
-
-// Prints the message and a hint at --help on standard error, exit code 2.
-[[noreturn]] void stop_on_usage(const std::string& message);
+CommandLine parse_command_line(const std::vector<std::string>& args);
 
 }  // namespace tolva64

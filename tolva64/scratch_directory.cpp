@@ -10,7 +10,7 @@ namespace tolva64 {
 namespace fs = std::filesystem;
 
 std::string scratch_directory_for(const std::string& suffix) {
-  return std::string(SCRATCH_ROOT) + "/" + suffix;
+  return std::string(kScratchRoot) + "/" + suffix;
 }
 
 void prepare_scratch_directory(const std::string& path) {
@@ -35,8 +35,11 @@ void prepare_scratch_directory(const std::string& path) {
 void remove_scratch_directory(const std::string& path) {
   std::error_code error;
   fs::remove_all(path, error);
-  // Fails while other clusters, or another shard, still use the root.
-  fs::remove(SCRATCH_ROOT, error);
+  // A root that links to a scratch disk is the user's: it stays. A real
+  // directory goes once empty; removing it fails while other clusters, or
+  // another shard, still use it.
+  if (fs::is_symlink(kScratchRoot, error)) return;
+  fs::remove(kScratchRoot, error);
 }
 
 }  // namespace tolva64

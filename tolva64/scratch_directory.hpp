@@ -7,7 +7,7 @@
 
 namespace tolva64 {
 
-inline constexpr const char* SCRATCH_ROOT = "tolva64.scratch";
+inline constexpr const char* kScratchRoot = "tolva64.scratch";
 
 // "tolva64.scratch/007" for suffix 007.
 std::string scratch_directory_for(const std::string& suffix);
@@ -17,7 +17,9 @@ std::string scratch_directory_for(const std::string& suffix);
 void prepare_scratch_directory(const std::string& path);
 
 // Removes the scratch directory with its content, and the root once it is
-// empty. What cannot be removed is left alone: it is never read again.
+// empty, unless the root is a symbolic link (to a scratch disk, say), which
+// is used as it is and never removed. What cannot be removed is left alone:
+// it is never read again.
 void remove_scratch_directory(const std::string& path);
 
 }  // namespace tolva64

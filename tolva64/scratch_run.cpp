@@ -2,86 +2,128 @@
 
 #include <csignal>
 
-#include "tolva64/cluster_window.hpp"
-#include "common/file_system.hpp"
 #include "common/cluster_list.hpp"
-#include "common/text_output.hpp"
+#include "common/file_system.hpp"
+#include "tolva64/cluster_window.hpp"
+#include "tolva64/console.hpp"
 #include "tolva64/feff_input.hpp"
-#include "tolva64/run_driver.hpp"
+#include "tolva64/interruption.hpp"
+#include "tolva64/leftovers.hpp"
+#include "tolva64/orderly_stop.hpp"
 #include "tolva64/scratch_directory.hpp"
+#include "tolva64/spectrum_files.hpp"
 
 namespace tolva64 {
 
 namespace {
 
-// What composing the cluster's input would do to the marks, for a cluster
-// whose input is not written here. Once every entry is met, nothing can
-// change, and the file is not even read.
-void mark_types_of(const std::string& cluster_name, PotentialMap& map, common::ClusterAtoms& atoms) {
-  if (every_entry_met(map)) return;
-  read_cluster_atoms(cluster_name, atoms);
-  mark_types_met(atoms, map);
-}
-
-struct ClusterLine {
-  int number = 0;
-  std::string name;
-  std::string suffix;
+struct ScratchRun {
+  const RunFiles& files;
+  const RunOptions& options;
+  InputSettings input_settings;
+  PotentialMap map;
+  ClusterAtoms atoms;
+  SpectrumTotals totals;
+  FailedClusters failed;
 };
 
-void handle_cluster(const ClusterLine& line, const RunFiles& files, const RunOptions& options,
-                    PotentialMap& map, common::ClusterAtoms& atoms, ClusterWindow& window) {
-  bool ours = !options.shard || options.shard->holds(line.number);
-  if (!ours || cluster_done(line.suffix)) {
-    if (options.shard) mark_types_of(line.name, map, atoms);
-    if (!ours) return;
-    // A run stopped between keeping the results and removing the scratch
-    // directory leaves it behind; nothing will use it again.
-    if (!options.keep_scratch) remove_scratch_directory(scratch_directory_for(line.suffix));
-    window.add_done(line.number, line.name);
-    return;
-  }
-  window.make_room();
-  std::string scratch = scratch_directory_for(line.suffix);
-  prepare_scratch_directory(scratch);
-  compose_feff_input(line.name, files.feff_template, scratch + "/" + files.feff_input, map,
-                     atoms);
-  window.start(line.number, line.name, line.suffix, scratch);
+// What composing the cluster's input would do to the marks, for a cluster
+// whose input is not written here. Once every entry is met, nothing can
+// change, and the file is not even read. A refused cluster composes nothing
+// and marks nothing.
+void mark_types_of(const std::string& cluster_name, ScratchRun& run) {
+  if (every_entry_met(run.map)) return;
+  if (!read_cluster_atoms(cluster_name, run.atoms)) stop_on_cluster_size(cluster_name);
+  if (cluster_refusal(cluster_name, run.atoms).empty()) mark_types_met(run.atoms, run.map);
 }
 
-}  // namespace
+// A cluster to run: its scratch directory made, its input composed there
+// (in cluster order, as the marks need), and FEFF started unless refused.
+void start_cluster(WindowEntry entry, ScratchRun& run, ClusterWindow& window) {
+  window.make_room();
+  entry.scratch = scratch_directory_for(entry.suffix);
+  prepare_scratch_directory(entry.scratch);
+  const std::string input_path = entry.scratch + "/" + run.files.feff_input;
+  entry.input = prepare_feff_input(entry.line, run.files, input_path, run.input_settings, run.map,
+                                   run.atoms);
+  if (entry.input.status == InputStatus::TooManyAtoms) {
+    // The clusters before it end, and it shows its lines, as in a plain run.
+    window.finish_all();
+    print_cluster_lines(entry.line.name);
+    stop_on_cluster_size(entry.line.name);
+  }
+  if (entry.input.status == InputStatus::Refused) {
+    remove_scratch_directory(entry.scratch);
+    window.add_without_feff(std::move(entry));
+    return;
+  }
+  entry.run_feff = true;
+  window.start(std::move(entry));
+}
 
-void walk_cluster_list_in_scratch(const RunFiles& files, const RunOptions& options,
-                                  SpectrumTotals& totals) {
+void handle_cluster(const common::ClusterEntry& line, ScratchRun& run, ClusterWindow& window) {
+  const std::optional<Shard>& shard = run.options.shard;
+  bool ours = !shard || shard->holds(line.number);
+  WindowEntry entry;
+  entry.line = line;
+  entry.suffix = common::cluster_suffix(line.number);
+  ClusterState state = cluster_state(entry.suffix);
+  if (!ours || state == ClusterState::Done) {
+    if (shard) mark_types_of(line.name, run);
+    if (!ours) return;
+    run.failed.count_cluster();
+    window.add_without_feff(std::move(entry));
+    return;
+  }
+  run.failed.count_cluster();
+  if (state == ClusterState::HalfDone) entry.lone_file = lone_spectrum_file(entry.suffix);
+  start_cluster(std::move(entry), run, window);
+}
+
+void walk_cluster_list(ScratchRun& run) {
   // FEFF runs are waited for one by one; an inherited "ignore" would let
   // them vanish unseen.
   std::signal(SIGCHLD, SIG_DFL);
-  common::ClusterListReader list(files.cluster_list);
-  PotentialMap map;
-  read_potential_map(files.potential_map, map);
-  common::ClusterAtoms atoms;
-  ClusterWindow window(options.jobs, options.keep_scratch, files, totals);
-  while (std::optional<common::ClusterEntry> entry = list.next()) {
-    if (!common::file_exists(entry->name)) {
+  common::ClusterListReader list(run.files.cluster_list);
+  run.input_settings = input_settings_for(run.files, run.options);
+  if (!read_potential_map(run.files.potential_map, run.map)) {
+    stop_on_map_size(run.files.potential_map);
+  }
+  ClusterWindow window(run.options.jobs, run.options.keep_scratch, run.files, run.totals,
+                       run.failed);
+  while (std::optional<common::ClusterEntry> line = list.next()) {
+    if (!common::file_exists(line->name)) {
       // The clusters before it end as they would have in a plain run.
       window.finish_all();
-      stop_on_cluster_line(entry->number, files.cluster_list);
+      check_cluster_file(line->number, line->name, run.files);
     }
-    ClusterLine line{entry->number, entry->name, common::cluster_suffix(entry->number)};
-    handle_cluster(line, files, options, map, atoms, window);
+    handle_cluster(*line, run, window);
   }
   list.close();
   window.finish_all();
 }
 
-void print_shard_closing_lines(const Shard& shard) {
-  common::TextOutput& console = common::TextOutput::standard_output();
-  console.write(" ").end_line();
-  console.write(std::string(65, '_')).end_line();
-  console.write("Calculations done.").end_line();
-  console.write("Shard " + std::to_string(shard.index) + "/" + std::to_string(shard.count) +
-                ": per-cluster files only. Once every shard is done, run tolva64 --average.")
-      .end_line();
+}  // namespace
+
+int run_in_scratch(const RunFiles& files, const RunOptions& options) {
+  ScratchRun run{files, options, {}, {}, {}, {},
+                 FailedClusters(failed_list_name(options.shard))};
+  run.totals.mode = options.averaging;
+
+  print_banner();                                           // 1. banner
+  check_required_files(files);                              // 2. the required files
+  stop_feff_runs_on_interruption();                         // 3. no FEFF outlives us,
+  clean_up_and_report_leftovers(files, options.shard, options.keep_scratch);  // nor ours
+  walk_cluster_list(run);                                   // 4. the clusters, N at a time
+  if (options.shard) {
+    print_shard_closing_lines(*options.shard);              // 5. a shard leaves the totals
+  } else {
+    write_averages(run.totals, false);                      // 5. the averages
+    print_averaging_warnings(run.totals);
+    print_closing_lines(run.totals.chi.files() > 0, run.totals.mu.files() > 0);
+  }
+  run.failed.close();                                       // 6. what has no result
+  return run.failed.exit_code();
 }
 
 }  // namespace tolva64

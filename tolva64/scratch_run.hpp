@@ -1,9 +1,8 @@
 #pragma once
-// The run with FEFF in scratch directories: up to N clusters at once, all of
-// the list or one shard of it.
+// The run with FEFF in scratch directories (--jobs, --shard): up to N
+// clusters at once, all of the list or one shard of it.
 #include "tolva64/run_files.hpp"
 #include "tolva64/run_options.hpp"
-#include "tolva64/spectrum_average.hpp"
 
 namespace tolva64 {
 
@@ -16,11 +15,9 @@ namespace tolva64 {
 // With a shard, only the shard's clusters print lines and run FEFF. Every
 // other cluster before them, and every one already done, still marks the
 // potential map, so each input is the one a plain run from a fresh start
-// would write whichever clusters are done.
-void walk_cluster_list_in_scratch(const RunFiles& files, const RunOptions& options,
-                                  SpectrumTotals& totals);
-
-// A shard writes no averages: its closing lines say how to get them.
-void print_shard_closing_lines(const Shard& shard);
+// would write whichever clusters are done. A shard writes no averages.
+// Returns the exit code (0, or 3 and 4 when clusters of the list or shard
+// are left without results).
+int run_in_scratch(const RunFiles& files, const RunOptions& options);
 
 }  // namespace tolva64

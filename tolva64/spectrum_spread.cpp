@@ -3,27 +3,29 @@
 #include <cmath>
 
 #include "common/checked_real.hpp"
-#include "common/atomic_file.hpp"
 
 namespace tolva64 {
 
-void add_to_spread(SpectrumSpread& spread, const Spectrum& spectrum) {
-  std::size_t rows = spectrum.rows();
-  if (spread.files.size() < rows) {
-    spread.files.resize(rows, 0);
-    spread.mean.resize(rows, 0.0);
-    spread.squares.resize(rows, 0.0);
-  }
+void size_spread(SpectrumSpread& spread, std::size_t rows) {
+  if (spread.files.size() >= rows) return;
+  spread.files.resize(rows, 0);
+  spread.mean.resize(rows, 0.0);
+  spread.squares.resize(rows, 0.0);
+}
+
+void add_to_spread_row(SpectrumSpread& spread, std::size_t row, double value) {
   using common::checked_add;
-  using common::checked_mul;
   using common::checked_sub;
-  for (std::size_t i = 0; i < rows; ++i) {
-    int n = ++spread.files[i];
-    double delta = checked_sub(spectrum.value[i], spread.mean[i]);
-    spread.mean[i] = checked_add(spread.mean[i], common::checked_div(delta, n));
-    double after = checked_sub(spectrum.value[i], spread.mean[i]);
-    spread.squares[i] = checked_add(spread.squares[i], checked_mul(delta, after));
-  }
+  int n = ++spread.files[row];
+  double delta = checked_sub(value, spread.mean[row]);
+  spread.mean[row] = checked_add(spread.mean[row], common::checked_div(delta, n));
+  double after = checked_sub(value, spread.mean[row]);
+  spread.squares[row] = checked_add(spread.squares[row], common::checked_mul(delta, after));
+}
+
+void add_to_spread(SpectrumSpread& spread, const Spectrum& spectrum) {
+  size_spread(spread, spectrum.rows());
+  for (std::size_t i = 0; i < spectrum.rows(); ++i) add_to_spread_row(spread, i, spectrum.value[i]);
   spread.grid = spectrum.grid;
 }
 
@@ -44,12 +46,6 @@ Spectrum standard_error(const SpectrumSpread& spread) {
     error.value[i] = common::checked_div(error.value[i], std::sqrt(spread.files[i]));
   }
   return error;
-}
-
-void publish_spectrum_file(const Spectrum& spectrum, const std::string& path) {
-  std::string temporary = common::temporary_name_for(path);
-  write_spectrum_file(spectrum, temporary);
-  common::publish_file(temporary, path);
 }
 
 }  // namespace tolva64

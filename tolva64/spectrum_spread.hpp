@@ -2,10 +2,9 @@
 // How far the spectra of the clusters scatter about their mean, row by row:
 // the standard deviation and the standard error of the mean, written in the
 // layout of the averages.
-#include <string>
 #include <vector>
 
-#include "tolva64/spectrum_conversion.hpp"
+#include "tolva64/spectrum.hpp"
 
 namespace tolva64 {
 
@@ -20,13 +19,16 @@ struct SpectrumSpread {
 
 void add_to_spread(SpectrumSpread& spread, const Spectrum& spectrum);
 
+// Adds one value to row I alone; the rows must already be there.
+void add_to_spread_row(SpectrumSpread& spread, std::size_t row, double value);
+
+// Makes room for `rows` rows.
+void size_spread(SpectrumSpread& spread, std::size_t rows);
+
 // The sample standard deviation (divisor n - 1) of each row of the file
 // added last, and the standard error of the mean, deviation / sqrt(n). A row
 // that only one file reaches has 0 for both.
 Spectrum standard_deviation(const SpectrumSpread& spread);
 Spectrum standard_error(const SpectrumSpread& spread);
-
-// Writes the spectrum under a temporary name and renames it into place.
-void publish_spectrum_file(const Spectrum& spectrum, const std::string& path);
 
 }  // namespace tolva64

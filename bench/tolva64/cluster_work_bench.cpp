@@ -59,6 +59,8 @@ struct Scratch {
 
 void BM_ClusterWork(benchmark::State& state) {
   Scratch s;
+  // The per-cluster files go to the current directory, as in a run.
+  if (chdir(s.dir.c_str()) != 0) std::abort();
   tolva64::RunFiles files;
   files.chi_result = s.at("chi.dat");
   files.xmu_result = s.at("xmu.dat");
@@ -73,11 +75,13 @@ void BM_ClusterWork(benchmark::State& state) {
     spill(s.dir / "chi.dat", s.chi);
     spill(s.dir / "xmu.dat", s.xmu);
     state.ResumeTiming();
-    tolva64::compose_feff_input(s.at("md_1.xyz"), s.at("feff.dat"), s.at("feff.inp"), map,
-                                atoms);
-    tolva64::convert_cluster_results(files, s.at("xt.001"), s.at("mu.001"), totals);
+    tolva64::read_cluster_atoms(s.at("md_1.xyz"), atoms);
+    tolva64::move_origin_to_absorber(map, atoms);
+    tolva64::compose_feff_input(s.at("md_1.xyz"), s.at("feff.dat"), s.at("feff.inp"), atoms,
+                                tolva64::PotentialRenumbering(), map);
+    tolva64::convert_cluster_results(files, "001", tolva64::FeffEnd{}, totals);
   }
-  benchmark::DoNotOptimize(totals.chi.sum.data());
+  benchmark::DoNotOptimize(totals.chi.rows.sum.data());
 }
 BENCHMARK(BM_ClusterWork)->Unit(benchmark::kMicrosecond);
 

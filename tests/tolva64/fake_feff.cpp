@@ -4,12 +4,18 @@
 //   - keeps the feff.inp it was given as seen_feff_<run>.inp;
 //   - prints "fake FEFF run <run>" straight to standard output, unbuffered;
 //   - reads line <run> of fake_feff.plan (the last line once runs outnumber
-//     lines): "<chi source> <xmu source>", each a path or "-" for no file,
-//     and copies the sources to chi.dat and xmu.dat.
+//     lines): "<chi source> <xmu source> [status] [xsph]", each source a
+//     path or "-" for no file; copies the sources to chi.dat and xmu.dat and
+//     exits with the status (0 when not given). With "xsph" it first checks
+//     feff.inp as FEFF 8.5L's xsph step does in effect: when a potential of
+//     the POTENTIALS card has no atom within RMAX, it writes nothing and
+//     exits 0 all the same.
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,15 +38,51 @@ std::vector<std::string> plan_line(int run) {
   std::string chosen;
   for (int n = 1; n <= run && std::getline(plan, line); ++n) chosen = line;
   std::istringstream fields(chosen);
-  std::vector<std::string> sources;
-  for (std::string source; fields >> source;) sources.push_back(source);
-  sources.resize(2, "-");
-  return sources;
+  std::vector<std::string> words;
+  for (std::string word; fields >> word;) words.push_back(word);
+  words.resize(4, "");
+  for (int i = 0; i < 2; ++i) {
+    if (words[i].empty()) words[i] = "-";
+  }
+  return words;
 }
 
 void copy_if_named(const std::string& source, const char* target) {
   if (source == "-") return;
   fs::copy_file(source, target, fs::copy_options::overwrite_existing);
+}
+
+// True when every potential of the POTENTIALS card has an atom within RMAX.
+bool every_potential_near(const std::string& input_path) {
+  std::ifstream input(input_path);
+  double radius = 1e30;
+  std::map<int, bool> near;  // potential -> an atom within the radius
+  std::string section;
+  for (std::string line; std::getline(input, line);) {
+    std::istringstream words(line);
+    std::string first;
+    if (!(words >> first)) continue;
+    if (std::isalpha(static_cast<unsigned char>(first[0]))) {
+      section = first;
+      if (first == "RMAX") words >> radius;
+      continue;
+    }
+    std::istringstream numbers(line);
+    if (section == "POTENTIALS") {
+      int potential = 0;
+      if (numbers >> potential) near.emplace(potential, false);
+    } else if (section == "ATOMS") {
+      double x = 0, y = 0, z = 0;
+      int potential = 0;
+      if (numbers >> x >> y >> z >> potential && std::sqrt(x * x + y * y + z * z) <= radius) {
+        near[potential] = true;
+      }
+    }
+  }
+  for (const auto& [potential, found] : near) {
+    if (!found) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -54,8 +96,9 @@ int main(int argc, char**) {
   std::string said = "fake FEFF run " + std::to_string(run) +
                      (argc == 1 ? "" : " with arguments") + "\n";
   if (write(1, said.data(), said.size()) < 0) return 2;
-  std::vector<std::string> sources = plan_line(run);
-  copy_if_named(sources[0], "chi.dat");
-  copy_if_named(sources[1], "xmu.dat");
-  return 3;  // a non-zero status, which tolva64 does not look at
+  std::vector<std::string> plan = plan_line(run);
+  if (plan[3] == "xsph" && !every_potential_near("feff.inp")) return 0;
+  copy_if_named(plan[0], "chi.dat");
+  copy_if_named(plan[1], "xmu.dat");
+  return plan[2].empty() ? 0 : std::stoi(plan[2]);
 }

@@ -1,4 +1,5 @@
-// The potential map of pot.dat and the feff.inp composed from a cluster file.
+// The feff.inp composed from a cluster file and the potential map: the atom
+// and dummy-atom lines, the origin on the absorber, and the marks of a run.
 #include <gtest/gtest.h>
 
 #include "test_support.hpp"
@@ -21,36 +22,6 @@ TEST(FeffInputLines, FieldsAreFixedWidthAndWideValuesShiftTheRest) {
   EXPECT_EQ(dummy_atom_line(-1), " -100.00000 -100.00000 -100.00000    -1  Dummy atom");
 }
 
-TEST(PotentialMap, EntryLinesStartWithABlankAndReadIntegersAcrossLines) {
-  TempDir dir;
-  // A comment, an entry with a symbol after it, a tab line and an empty line
-  // (both ignored), an entry whose second integer is on the next line (the
-  // rest of that line is lost), a negative potential, and a last line
-  // holding one integer only.
-  write_file(dir / "pot.dat", "Type -> potential\n 0 0 Fe\n\t9 9\n\n 1\n2 junk 7\n 3 -1\n 4");
-  PotentialMap map;
-  read_potential_map((dir / "pot.dat").string(), map);
-  ASSERT_EQ(map.count, 4);
-  const int expected[4][2] = {{0, 0}, {1, 2}, {3, -1}, {4, 0}};
-  for (int j = 1; j <= 4; ++j) {
-    EXPECT_EQ(map.type_index[j], expected[j - 1][0]) << j;
-    EXPECT_EQ(map.feff_potential[j], expected[j - 1][1]) << j;
-    EXPECT_EQ(map.unmet_mark[j], 1) << j;
-  }
-  EXPECT_EQ(map.unmet_mark[5], 0);
-}
-
-TEST(PotentialMap, HoldsTwentyEntries) {
-  TempDir dir;
-  std::string text;
-  for (int j = 1; j <= 20; ++j) text += " " + std::to_string(j) + " 1\r\n";
-  write_file(dir / "pot.dat", text);
-  PotentialMap map;
-  read_potential_map((dir / "pot.dat").string(), map);
-  EXPECT_EQ(map.count, 20);
-  EXPECT_EQ(map.type_index[20], 20);
-}
-
 class ComposeFeffInput : public ::testing::Test {
  protected:
   // Composes feff.inp from a cluster file with the given atom lines and
@@ -58,7 +29,7 @@ class ComposeFeffInput : public ::testing::Test {
   std::string atom_part(const std::string& atom_lines) {
     write_file(dir_ / "md_1.xyz", "# Cluster: 1. t=0\r\n" + atom_lines);
     std::string cluster = (dir_ / "md_1.xyz").string();
-    compose_feff_input(cluster, template_path(), (dir_ / "feff.inp").string(), map_, atoms_);
+    compose(cluster, template_path());
     std::string head = crlf(" TITLE  Result for FILENAME= " + cluster + "\n EDGE K\n ATOMS\n");
     std::string text = read_file(dir_ / "feff.inp");
     EXPECT_EQ(text.substr(0, head.size()), head);
@@ -67,6 +38,14 @@ class ComposeFeffInput : public ::testing::Test {
   void use_map(const std::string& text) {
     write_file(dir_ / "pot.dat", text);
     read_potential_map((dir_ / "pot.dat").string(), map_);
+  }
+  // Reads and moves the cluster's atoms, then composes feff.inp.
+  void compose(const std::string& cluster, const std::string& template_file,
+               const PotentialRenumbering& renumbering = PotentialRenumbering()) {
+    ASSERT_TRUE(read_cluster_atoms(cluster, atoms_));
+    move_origin_to_absorber(map_, atoms_);
+    compose_feff_input(cluster, template_file, (dir_ / "feff.inp").string(), atoms_, renumbering,
+                       map_);
   }
   std::string template_path() {
     write_file(dir_ / "feff.dat", " EDGE K\n ATOMS");
@@ -139,20 +118,10 @@ TEST_F(ComposeFeffInput, EmptyTemplatePutsAtomsRightAfterTheTitle) {
   write_file(dir_ / "md_1.xyz", "# Cluster: 1. \n0 0 0 0\n");
   write_file(dir_ / "empty.dat", "");
   std::string cluster = (dir_ / "md_1.xyz").string();
-  compose_feff_input(cluster, (dir_ / "empty.dat").string(), (dir_ / "feff.inp").string(), map_,
-                     atoms_);
+  compose(cluster, (dir_ / "empty.dat").string());
   EXPECT_EQ(read_file(dir_ / "feff.inp"),
             crlf(" TITLE  Result for FILENAME= " + cluster + "\n"
                  "    0.00000    0.00000    0.00000     0    0.00000\n END\n"));
-}
-
-TEST_F(ComposeFeffInput, ReadsAClusterOfTheLargestSize) {
-  std::string atoms;
-  atoms.reserve(8 * 200000);
-  for (int i = 0; i < 200000; ++i) atoms += "1 0 0 0\n";
-  write_file(dir_ / "big.xyz", "# Cluster: 1. \n" + atoms);
-  read_cluster_atoms((dir_ / "big.xyz").string(), atoms_);
-  EXPECT_EQ(atoms_.count(), 200000u);
 }
 
 }  // namespace

@@ -73,16 +73,23 @@ bool RunDir::exists(const std::string& name) const {
 }
 
 void RunDir::plan_feff(const std::vector<std::pair<std::string, std::string>>& outputs) {
+  std::vector<FeffRun> runs;
+  for (const auto& [chi, xmu] : outputs) runs.push_back(FeffRun{chi, xmu});
+  plan_feff_runs(runs);
+}
+
+void RunDir::plan_feff_runs(const std::vector<FeffRun>& runs) {
   std::string plan;
-  for (const auto& [chi, xmu] : outputs) {
+  for (const FeffRun& run : runs) {
     std::string sources[2] = {"-", "-"};
-    const std::string* texts[2] = {&chi, &xmu};
+    const std::string* texts[2] = {&run.chi, &run.xmu};
     for (int i = 0; i < 2; ++i) {
       if (texts[i]->empty()) continue;
       sources[i] = (dir_ / ("canned_" + std::to_string(++canned_) + ".txt")).string();
       test_support::write_file(sources[i], *texts[i]);
     }
-    plan += sources[0] + " " + sources[1] + "\n";
+    plan += sources[0] + " " + sources[1] + " " + std::to_string(run.status) +
+            (run.xsph ? " xsph" : "") + "\n";
   }
   write("fake_feff.plan", plan);
 }
@@ -91,8 +98,8 @@ void RunDir::write_cluster(const std::string& name, const std::string& atom_line
   write(name, crlf("# Cluster: 1. t=0\n" + atom_lines + "1 100 100 10\n2 100 100 20\n"));
 }
 
-test_support::RunResult RunDir::run() const {
-  return test_support::run_program(TOLVA64_BIN, {}, dir_.path());
+test_support::RunResult RunDir::run(const std::vector<std::string>& args) const {
+  return test_support::run_program(TOLVA64_BIN, args, dir_.path());
 }
 
 }  // namespace tolva64_test

@@ -41,11 +41,20 @@ class RunDir {
   // Run n of the fake FEFF copies canned chi.dat and xmu.dat texts; an empty
   // text means FEFF leaves no such file. Runs past the plan repeat its last line.
   void plan_feff(const std::vector<std::pair<std::string, std::string>>& outputs);
+  // As above, each run also with its exit status and, with `xsph`, FEFF
+  // 8.5L's silent failure on a potential without an atom within RMAX.
+  struct FeffRun {
+    std::string chi;
+    std::string xmu;
+    int status = 0;
+    bool xsph = false;
+  };
+  void plan_feff_runs(const std::vector<FeffRun>& runs);
 
   // A cluster file in the layout the trajectory analyser writes.
   void write_cluster(const std::string& name, const std::string& atom_lines) const;
 
-  test_support::RunResult run() const;
+  test_support::RunResult run(const std::vector<std::string>& args = {}) const;
 
  private:
   test_support::TempDir dir_;

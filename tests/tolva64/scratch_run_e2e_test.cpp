@@ -30,7 +30,7 @@ std::map<std::string, std::string> cluster_files(std::map<std::string, std::stri
   return results;
 }
 
-TEST(ScratchRun, TwoJobsWriteWhatThePlainRunWrites) {
+TEST(ScratchRunE2e, TwoJobsWriteWhatThePlainRunWrites) {
   FeoWorkspace plain(60);
   FeoWorkspace parallel(60);
   auto plain_run = plain.run("plain", {});
@@ -58,12 +58,13 @@ TEST(ScratchRun, TwoJobsWriteWhatThePlainRunWrites) {
   EXPECT_EQ(parallel.leftovers(), std::vector<std::string>{});
 }
 
-TEST(ScratchRun, ResumedParallelRunMatchesResumedPlainRun) {
+TEST(ScratchRunE2e, ResumedParallelRunMatchesResumedPlainRun) {
   // Cluster 23 done: the clusters after it keep the dummy atom of type 3,
-  // as a plain run that skips it does.
+  // as a plain run that skips it does. Cluster 3 is done too; cluster 10,
+  // with only mu.010, is run again.
   FeoWorkspace plain(30);
   FeoWorkspace parallel(30);
-  for (const char* done : {"xt.003", "mu.010", "xt.023", "mu.023"}) {
+  for (const char* done : {"xt.003", "mu.003", "mu.010", "xt.023", "mu.023"}) {
     test_support::write_file(plain / done, "");
     test_support::write_file(parallel / done, "");
   }
@@ -72,13 +73,15 @@ TEST(ScratchRun, ResumedParallelRunMatchesResumedPlainRun) {
   ASSERT_EQ(plain_run.exit_code, 0);
   ASSERT_EQ(parallel_run.exit_code, 0);
   EXPECT_TRUE(holds(plain.inputs("plain")["md_24.xyz"], LATE_TYPE_DUMMY));
-  EXPECT_EQ(plain.inputs("plain").size(), 27u);
+  EXPECT_EQ(plain.inputs("plain").size(), 28u);
+  EXPECT_TRUE(holds(plain_run.out, crlf("File: md_10.xyz\n Cluster  10, md_10.xyz: only mu.010 "
+                                         "is there; the cluster is run again.\n")));
   EXPECT_EQ(parallel_run.out, plain_run.out);
   EXPECT_EQ(parallel.inputs("jobs"), plain.inputs("plain"));
   EXPECT_EQ(parallel.results(), plain.results());
 }
 
-TEST(ScratchRun, MissingClusterFileEndsTheRunAfterTheClustersBeforeIt) {
+TEST(ScratchRunE2e, MissingClusterFileEndsTheRunAfterTheClustersBeforeIt) {
   FeoWorkspace plain(12);
   FeoWorkspace parallel(12);
   for (const FeoWorkspace* work : {&plain, &parallel}) fs::remove(*work / "md_8.xyz");
@@ -92,7 +95,7 @@ TEST(ScratchRun, MissingClusterFileEndsTheRunAfterTheClustersBeforeIt) {
   EXPECT_EQ(parallel.results(), plain.results());
 }
 
-TEST(ScratchRun, KeptScratchDirectoryHoldsTheInputAndFeffsOutput) {
+TEST(ScratchRunE2e, KeptScratchDirectoryHoldsTheInputAndFeffsOutput) {
   FeoWorkspace work(2);
   ASSERT_EQ(work.run("kept", {"--keep-scratch", "-j", "2"}).exit_code, 0);
   fs::path scratch = work / "tolva64.scratch" / "002";
@@ -105,7 +108,7 @@ TEST(ScratchRun, KeptScratchDirectoryHoldsTheInputAndFeffsOutput) {
   EXPECT_FALSE(fs::exists(work / "feff.inp"));
 }
 
-TEST(ScratchRun, ShardsThenAverageGiveThePlainRunFromAFreshStart) {
+TEST(ScratchRunE2e, ShardsThenAverageGiveThePlainRunFromAFreshStart) {
   FeoWorkspace plain(40);
   FeoWorkspace sharded(40);
   ASSERT_EQ(plain.run("plain", {}).exit_code, 0);
@@ -126,7 +129,7 @@ TEST(ScratchRun, ShardsThenAverageGiveThePlainRunFromAFreshStart) {
   }
 }
 
-TEST(ScratchRun, ShardPrintsItsOwnClustersAndComposesAsFromAFreshStart) {
+TEST(ScratchRunE2e, ShardPrintsItsOwnClustersAndComposesAsFromAFreshStart) {
   FeoWorkspace plain(26);
   FeoWorkspace sharded(26);
   ASSERT_EQ(plain.run("plain", {}).exit_code, 0);
@@ -157,7 +160,7 @@ TEST(ScratchRun, ShardPrintsItsOwnClustersAndComposesAsFromAFreshStart) {
   EXPECT_EQ(sharded.results(), cluster_files(plain.results()));
 }
 
-TEST(ScratchRun, KilledRunStartedAgainRedoesNothingAndLosesNothing) {
+TEST(ScratchRunE2e, KilledRunStartedAgainRedoesNothingAndLosesNothing) {
   FeoWorkspace reference(50);
   ASSERT_EQ(reference.run("fresh", {}).exit_code, 0);
   const auto finished = cluster_files(reference.results());
@@ -190,10 +193,31 @@ TEST(ScratchRun, KilledRunStartedAgainRedoesNothingAndLosesNothing) {
   std::sort(started.begin(), started.end());
   std::sort(not_done.begin(), not_done.end());
   EXPECT_EQ(started, not_done);
-  EXPECT_EQ(second.out, plain_run.out);
+  // The second run first clears what the killed one left (how much depends
+  // on how far its FEFF runs got), then runs as the plain run does.
+  const std::string cleared = " Cleared what an interrupted run left: ";
+  std::string out = second.out;
+  std::size_t at = banner().size();
+  ASSERT_EQ(out.compare(at, cleared.size(), cleared), 0) << out;
+  out.erase(at, out.find("\r\n", at) + 2 - at);
+  EXPECT_EQ(out, plain_run.out);
   EXPECT_EQ(work.results(), plain.results());
   EXPECT_EQ(cluster_files(work.results()), finished);
   EXPECT_EQ(work.leftovers(), std::vector<std::string>{});
+}
+
+TEST(ScratchRunE2e, ScratchRootLinkedToAnotherDiskIsUsedAndKept) {
+  FeoWorkspace plain(6);
+  FeoWorkspace linked(6);
+  fs::create_directory(linked / "disk");
+  fs::create_directory_symlink(linked / "disk", linked / "tolva64.scratch");
+  auto plain_run = plain.run("plain", {});
+  auto linked_run = linked.run("jobs", {"--jobs", "2"});
+  ASSERT_EQ(linked_run.exit_code, 0) << linked_run.err;
+  EXPECT_EQ(linked_run.out, plain_run.out);
+  EXPECT_EQ(linked.results(), plain.results());
+  EXPECT_TRUE(fs::is_symlink(linked / "tolva64.scratch"));
+  EXPECT_TRUE(fs::is_empty(linked / "disk"));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ const std::string XMU_ROW =
 const std::string XT_ROW = crlf(" 1.2345000000000000E-002    0.05000\n");
 const std::string MU_ROW = crlf(" 1.2300000000000000E-001 8979.00000\n");
 
-TEST(RunDriver, ReportsTheFirstMissingRequiredFileInOrder) {
+TEST(PlainRun, ReportsTheFirstMissingRequiredFileInOrder) {
   const std::vector<std::string> required = {"conf.dat", "pot.dat", "feff.dat", "feff.exe"};
   for (std::size_t missing = 0; missing < required.size(); ++missing) {
     RunDir dir;
@@ -32,7 +32,7 @@ TEST(RunDriver, ReportsTheFirstMissingRequiredFileInOrder) {
   }
 }
 
-TEST(RunDriver, EmptyClusterListLeavesOldAveragesAlone) {
+TEST(PlainRun, EmptyClusterListLeavesOldAveragesAlone) {
   RunDir dir;
   dir.write("xt_tot.txt", "from an earlier run\r\n");
   auto result = dir.run();
@@ -43,7 +43,7 @@ TEST(RunDriver, EmptyClusterListLeavesOldAveragesAlone) {
   EXPECT_EQ(result.err, "");
 }
 
-TEST(RunDriver, RunsEveryClusterAndAnnouncesFeffBeforeItsOwnOutput) {
+TEST(PlainRun, RunsEveryClusterAndAnnouncesFeffBeforeItsOwnOutput) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write_cluster("md_2.xyz", "0 0 0 0\n");
@@ -61,11 +61,13 @@ TEST(RunDriver, RunsEveryClusterAndAnnouncesFeffBeforeItsOwnOutput) {
   EXPECT_EQ(dir.read("feff.inp"), dir.read("seen_feff_2.inp"));
 }
 
-TEST(RunDriver, MissingClusterFileStopsWithItsLineNumberEvenWhenDone) {
+TEST(PlainRun, MissingClusterFileStopsWithItsLineNumberEvenWhenDone) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\nmd_9.xyz\nmd_1.xyz\n");
-  for (const char* done : {"xt.001", "mu.002", "xt.003"}) dir.write(done, "");
+  for (const char* done : {"xt.001", "mu.001", "xt.002", "mu.002", "xt.003", "mu.003"}) {
+    dir.write(done, "");
+  }
   auto result = dir.run();
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_EQ(result.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
@@ -73,11 +75,12 @@ TEST(RunDriver, MissingClusterFileStopsWithItsLineNumberEvenWhenDone) {
   EXPECT_FALSE(dir.exists("fake_feff.count"));
 }
 
-TEST(RunDriver, ClusterNamesAreTakenWhole) {
+TEST(PlainRun, ClusterNamesAreTakenWhole) {
   // A trailing blank and an empty last line are names of files that do not exist.
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("xt.001", "");
+  dir.write("mu.001", "");
   dir.write("conf.dat", "md_1.xyz\n\n");
   EXPECT_EQ(dir.run().out, banner() + file_lines("md_1.xyz") +
                                crlf(" Error at line     2 in file conf.dat\n"));
@@ -85,19 +88,26 @@ TEST(RunDriver, ClusterNamesAreTakenWhole) {
   EXPECT_EQ(dir.run().out, banner() + crlf(" Error at line     1 in file conf.dat\n"));
 }
 
-TEST(RunDriver, ResumesWithTheClustersThatHaveNoResults) {
+TEST(PlainRun, ResumesWithTheClustersThatHaveNoResults) {
+  // Cluster 1 is done; cluster 2 has only mu.002, left by a run stopped
+  // between its two renames: it is run again, and says so.
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\nmd_1.xyz\n");
   dir.write("xt.001", "kept\r\n");
-  dir.write("mu.002", "kept\r\n");
+  dir.write("mu.001", "kept\r\n");
+  dir.write("mu.002", "half\r\n");
   dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
   auto first = dir.run();
-  EXPECT_EQ(first.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
-                           file_lines("md_1.xyz") + feff_lines(3, "md_1.xyz", 1) +
-                           closing(true, true));
+  EXPECT_EQ(first.exit_code, 0);
+  EXPECT_EQ(first.out,
+            banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
+                crlf(" Cluster   2, md_1.xyz: only mu.002 is there; the cluster is run again.\n") +
+                feff_lines(2, "md_1.xyz", 1) + file_lines("md_1.xyz") +
+                feff_lines(3, "md_1.xyz", 2) + closing(true, true));
   EXPECT_EQ(dir.read("xt.001"), "kept\r\n");
-  EXPECT_FALSE(dir.exists("xt.002"));
+  EXPECT_EQ(dir.read("mu.002"), MU_ROW);
+  EXPECT_EQ(dir.read("xt.002"), XT_ROW);
   EXPECT_EQ(dir.read("xt_tot.txt"), XT_ROW);
 
   // Everything done: nothing runs, the averages stay as they are.
@@ -106,32 +116,49 @@ TEST(RunDriver, ResumesWithTheClustersThatHaveNoResults) {
   EXPECT_EQ(again.exit_code, 0);
   EXPECT_EQ(again.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
                            file_lines("md_1.xyz") + closing(false, false));
-  EXPECT_EQ(dir.read("fake_feff.count"), "1");
+  EXPECT_EQ(dir.read("fake_feff.count"), "2");
   EXPECT_EQ(dir.read("xt_tot.txt"), "kept\r\n");
 }
 
-TEST(RunDriver, ClusterWithoutFeffResultsIsTriedAgainNextRun) {
+TEST(PlainRun, ClusterWithoutFeffResultsIsNamedCountedAndTriedAgain) {
+  // FEFF 8.5L's silent failure first (no files, exit 0), then a FEFF that
+  // leaves xmu.dat alone, then one that writes both.
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\n");
   dir.write("mu_tot.txt", "kept\r\n");
+  dir.plan_feff({{"", ""}, {"", xmu_file(XMU_ROW)}, {chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
+  const std::string summary = crlf(" 1 of 1 cluster has no FEFF result: md_1.xyz\n");
   auto nothing = dir.run();
+  const std::string failed =
+      " Cluster   1, md_1.xyz: no FEFF result: FEFF wrote neither chi.dat nor xmu.dat.\n";
+  EXPECT_EQ(nothing.exit_code, 4);
   EXPECT_EQ(nothing.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 1) +
-                             closing(false, false));
-  EXPECT_FALSE(dir.exists("xt.001"));
-  EXPECT_FALSE(dir.exists("mu.001"));
+                             crlf(failed) + closing(false, false) + summary);
+  EXPECT_EQ(nothing.err, failed + " 1 of 1 cluster has no FEFF result: md_1.xyz\n");
+  EXPECT_EQ(dir.read("tolva64.failed"), "md_1.xyz\r\n");
 
-  dir.plan_feff({{"", ""}, {"", xmu_file(XMU_ROW)}});
   auto only_xmu = dir.run();
-  EXPECT_EQ(only_xmu.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 2) +
-                              closing(false, true));
-  EXPECT_FALSE(dir.exists("xt.001"));
-  EXPECT_FALSE(dir.exists("xt_tot.txt"));
-  EXPECT_EQ(dir.read("mu.001"), MU_ROW);
+  EXPECT_EQ(only_xmu.exit_code, 4);
+  EXPECT_EQ(only_xmu.out,
+            banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 2) +
+                crlf(" Cluster   1, md_1.xyz: no FEFF result: FEFF wrote no chi.dat.\n") +
+                closing(false, false) + summary);
+  for (const char* name : {"xt.001", "mu.001", "xmu.dat", "xt_tot.txt"}) {
+    EXPECT_FALSE(dir.exists(name)) << name;
+  }
+  EXPECT_EQ(dir.read("mu_tot.txt"), "kept\r\n");
+
+  auto both = dir.run();
+  EXPECT_EQ(both.exit_code, 0);
+  EXPECT_EQ(both.out, banner() + file_lines("md_1.xyz") + feff_lines(1, "md_1.xyz", 3) +
+                          closing(true, true));
+  EXPECT_EQ(both.err, "");
   EXPECT_EQ(dir.read("mu_tot.txt"), MU_ROW);
+  EXPECT_FALSE(dir.exists("tolva64.failed"));
 }
 
-TEST(RunDriver, SuffixIsTheLineNumberPaddedToThreeDigits) {
+TEST(PlainRun, SuffixIsTheLineNumberPaddedToThreeDigits) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   std::string list;
@@ -139,10 +166,13 @@ TEST(RunDriver, SuffixIsTheLineNumberPaddedToThreeDigits) {
     list += "md_1.xyz\n";
     char suffix[8];
     std::snprintf(suffix, sizeof suffix, "%03d", line);
-    if (line != 7 && line != 1234) dir.write("xt." + std::string(suffix), "");
+    if (line != 7 && line != 1234) {
+      dir.write("xt." + std::string(suffix), "");
+      dir.write("mu." + std::string(suffix), "");
+    }
   }
   dir.write("conf.dat", list);
-  dir.plan_feff({{chi_file(CHI_ROW), ""}});
+  dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
   auto result = dir.run();
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_NE(result.out.find(feff_lines(7, "md_1.xyz", 1)), std::string::npos);
@@ -152,7 +182,7 @@ TEST(RunDriver, SuffixIsTheLineNumberPaddedToThreeDigits) {
   EXPECT_EQ(dir.read("fake_feff.count"), "2");
 }
 
-TEST(RunDriver, FeffThatCannotBeStartedEndsTheRunWithTheProcessReport) {
+TEST(PlainRun, FeffThatCannotBeStartedEndsTheRunWithTheProcessReport) {
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\n");
@@ -166,6 +196,22 @@ TEST(RunDriver, FeffThatCannotBeStartedEndsTheRunWithTheProcessReport) {
   EXPECT_EQ(result.err.rfind("An unhandled exception occurred at $", 0), 0u);
   EXPECT_NE(result.err.find("EProcess: Failed to execute  : 13"), std::string::npos);
   EXPECT_TRUE(dir.exists("feff.inp"));
+}
+
+TEST(PlainRun, PlantedLinksAreReplacedNotWrittenThrough) {
+  RunDir dir;
+  dir.write_cluster("md_1.xyz", "0 0 0 0\n");
+  dir.write("conf.dat", "md_1.xyz\n");
+  dir.write("victim_input", "kept\n");
+  dir.write("victim_average", "kept\n");
+  std::filesystem::create_symlink("victim_input", dir / "feff.inp");
+  std::filesystem::create_symlink("victim_average", dir / "xt_tot.txt");
+  dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
+  ASSERT_EQ(dir.run().exit_code, 0);
+  EXPECT_EQ(dir.read("victim_input"), "kept\n");
+  EXPECT_EQ(dir.read("victim_average"), "kept\n");
+  EXPECT_FALSE(std::filesystem::is_symlink(dir / "feff.inp"));
+  EXPECT_EQ(dir.read("xt_tot.txt"), XT_ROW);
 }
 
 }  // namespace
