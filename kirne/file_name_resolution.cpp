@@ -1,7 +1,6 @@
 #include "kirne/file_name_resolution.hpp"
 
 #include "common/file_system.hpp"
-#include "kirne/orderly_stop.hpp"
 
 namespace kirne {
 
@@ -12,14 +11,12 @@ ResolvedName resolve_file_name(const std::string& name) {
   return {name.substr(0, name.find('.')), name};
 }
 
-void open_trajectory(RunState& state) {
-  ResolvedName resolved = resolve_file_name(state.NAME);
-  state.NAME = resolved.base;
-  state.FILENAME = resolved.file_name;
-  if (!common::entry_exists(state.FILENAME)) {
-    stop_with_line(" No input data file: " + state.FILENAME);
-  }
-  state.FV = common::TextInput::open_file(state.FILENAME);
+MaybeStop find_trajectory(RunParameters& parameters) {
+  ResolvedName resolved = resolve_file_name(parameters.trajectory_name);
+  parameters.base_name = resolved.base;
+  parameters.trajectory_path = resolved.file_name;
+  if (common::entry_exists(parameters.trajectory_path)) return std::nullopt;
+  return RunStop{" No input data file: " + parameters.trajectory_path};
 }
 
 }  // namespace kirne

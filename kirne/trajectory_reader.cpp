@@ -5,41 +5,39 @@
 
 #include "common/failure.hpp"
 #include "common/number_layout.hpp"
-#include "common/text_output.hpp"
 #include "common/number_syntax.hpp"
-#include "kirne/orderly_stop.hpp"
 
 namespace kirne {
 
 namespace {
 
 // Far more than an atom line needs; a longer line simply goes the general way.
-constexpr std::size_t FAST_LINE_BYTES = 4096;
+constexpr std::size_t kFastLineBytes = 4096;
 
 bool passed_in_front(int c) { return c == '+' || c == '-' || (c >= '0' && c <= '9'); }
 
 char upper(int c) { return char(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); }
 
-void require_atom_count(const RunState& state) {
-  if (state.NAT >= 0 && state.NAT <= NMAX) return;
-  stop_with_line(" Configuration " + std::to_string(state.NCL) + " of " + state.FILENAME +
-                 " has an atom count of " + std::to_string(state.NAT) + ", allowed are 0 to " +
-                 std::to_string(NMAX) + " !!!");
+MaybeStop check_atom_count(std::int32_t count, std::int32_t number, const std::string& path) {
+  if (count >= 0 && count <= kMaxAtoms) return std::nullopt;
+  return RunStop{" Configuration " + std::to_string(number) + " of " + path +
+                 " has an atom count of " + std::to_string(count) + ", allowed are 0 to " +
+                 std::to_string(kMaxAtoms) + " !!!"};
 }
 
-void echo_atom(RunState& state, std::int32_t i) {
-  std::string text = state.POT[i] + ' ' + common::scientific_layout(state.X[i], 18) + ' ' +
-                     common::scientific_layout(state.Y[i], 18) + ' ' +
-                     common::scientific_layout(state.Z[i], 18);
+void copy_atom(const Frame& frame, std::size_t i, common::TextOutput& atom_copy) {
+  std::string text = frame.symbols[i] + ' ' + common::scientific_layout(frame.x[i], 18) + ' ' +
+                     common::scientific_layout(frame.y[i], 18) + ' ' +
+                     common::scientific_layout(frame.z[i], 18);
   common::TextOutput::standard_output().write(text).end_line();
-  state.FVV->write(text).end_line();
+  atom_copy.write(text).end_line();
 }
 
 // An atom line whose symbol and three numbers all lie before its line end,
 // in the buffer, is read here in one sweep; every other line, and every
 // token that is not plainly valid, goes the general way from the same spot.
 bool read_atom_in_buffer(common::TextInput& input, Symbol& symbol, double (&xyz)[3]) {
-  std::string_view view = input.buffered(FAST_LINE_BYTES);
+  std::string_view view = input.buffered(kFastLineBytes);
   const char* p = view.data();
   const char* end = p + view.size();
   char kept[2];
@@ -70,6 +68,21 @@ bool read_atom_in_buffer(common::TextInput& input, Symbol& symbol, double (&xyz)
   return true;
 }
 
+void read_atom(common::TextInput& input, Frame& frame, std::size_t i) {
+  double xyz[3];
+  if (read_atom_in_buffer(input, frame.symbols[i], xyz)) {
+    frame.x[i] = xyz[0];
+    frame.y[i] = xyz[1];
+    frame.z[i] = xyz[2];
+    return;
+  }
+  frame.symbols[i] = read_atom_symbol(input);
+  frame.x[i] = input.read_real();
+  frame.y[i] = input.read_real();
+  frame.z[i] = input.read_real();
+  input.skip_through_lf();
+}
+
 }  // namespace
 
 Symbol read_atom_symbol(common::TextInput& input) {
@@ -87,32 +100,24 @@ Symbol read_atom_symbol(common::TextInput& input) {
   return count == 1 ? Symbol{kept[0], ' '} : Symbol{kept[0], kept[1]};
 }
 
-bool trajectory_finished(RunState& state) { return state.FV->only_white_space_left(); }
+bool trajectory_finished(common::TextInput& trajectory) {
+  return trajectory.only_white_space_left();
+}
 
-void read_configuration(RunState& state) {
-  common::TextInput& input = *state.FV;
-  state.NCL += 1;
-  state.NCLST = std::to_string(state.NCL);
-  state.NAT = input.read_integer();
-  require_atom_count(state);
-  input.skip_through_lf();
-  input.read_through_lf(state.STCOM);
-  bool echo = state.mode == RunMode::Test;
-  for (std::int32_t i = 1; i <= state.NAT; ++i) {
-    double xyz[3];
-    if (read_atom_in_buffer(input, state.POT[i], xyz)) {
-      state.X[i] = xyz[0];
-      state.Y[i] = xyz[1];
-      state.Z[i] = xyz[2];
-    } else {
-      state.POT[i] = read_atom_symbol(input);
-      state.X[i] = input.read_real();
-      state.Y[i] = input.read_real();
-      state.Z[i] = input.read_real();
-      input.skip_through_lf();
-    }
-    if (echo) echo_atom(state, i);
+MaybeStop read_configuration(common::TextInput& trajectory, std::int32_t number,
+                             const std::string& path, Frame& frame, common::TextOutput* atom_copy) {
+  frame.number = number;
+  frame.label = std::to_string(number);
+  const std::int32_t count = trajectory.read_integer();
+  if (MaybeStop stop = check_atom_count(count, number, path)) return stop;
+  trajectory.skip_through_lf();
+  trajectory.read_through_lf(frame.comment);
+  frame.resize(count);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+    read_atom(trajectory, frame, i);
+    if (atom_copy != nullptr) copy_atom(frame, i, *atom_copy);
   }
+  return std::nullopt;
 }
 
 }  // namespace kirne

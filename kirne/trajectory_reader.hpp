@@ -1,8 +1,13 @@
 #pragma once
 // One configuration of the multi-frame XYZ trajectory: atom count, comment
 // line, then one line per atom with its symbol and coordinates.
-#include "kirne/run_state.hpp"
+#include <cstdint>
+#include <string>
+
 #include "common/text_input.hpp"
+#include "common/text_output.hpp"
+#include "kirne/frame.hpp"
+#include "kirne/run_stop.hpp"
 
 namespace kirne {
 
@@ -15,11 +20,13 @@ Symbol read_atom_symbol(common::TextInput& input);
 
 // True when nothing but white space is left, so trailing blank lines never
 // count as a further, empty configuration.
-bool trajectory_finished(RunState& state);
+bool trajectory_finished(common::TextInput& trajectory);
 
-// Reads the next configuration into NCL, NCLST, NAT, STCOM, POT, X, Y, Z;
-// in test mode copies every atom line to the console and to ttt.xyz. An
-// atom count outside 0..NMAX stops the run before any atom is read.
-void read_configuration(RunState& state);
+// Reads configuration `number` of the file `path` into `frame`. With an
+// atom copy (test mode) every atom line also goes to the console and to
+// the copy. An atom count outside 0..kMaxAtoms stops the run before any
+// atom is read.
+MaybeStop read_configuration(common::TextInput& trajectory, std::int32_t number,
+                             const std::string& path, Frame& frame, common::TextOutput* atom_copy);
 
 }  // namespace kirne

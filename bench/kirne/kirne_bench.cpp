@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "kirne/run_state.hpp"
+#include "kirne/frame.hpp"
 #include "kirne/trajectory_reader.hpp"
 
 extern char** environ;
@@ -45,21 +45,21 @@ double megabytes(std::uintmax_t bytes) { return static_cast<double>(bytes) / 1.0
 
 // Best of a few passes, so that a busy machine shows its quietest figure.
 void bench_reader(const fs::path& trajectory) {
-  static kirne::RunState state;
+  kirne::Frame frame;
   double best = 1.0e30;
   double best_cpu = 1.0e30;
   int frames = 0;
   for (int pass = 0; pass < 7; ++pass) {
-    state.FILENAME = trajectory.string();
-    state.NCL = 0;
     auto start = std::chrono::steady_clock::now();
     double cpu_start = cpu_seconds();
-    state.FV = common::TextInput::open_file(trajectory.string());
-    while (!kirne::trajectory_finished(state)) kirne::read_configuration(state);
-    state.FV->close();
+    common::TextInput input = common::TextInput::open_file(trajectory.string());
+    frames = 0;
+    while (!kirne::trajectory_finished(input)) {
+      kirne::read_configuration(input, ++frames, trajectory.string(), frame, nullptr);
+    }
+    input.close();
     best = std::min(best, seconds_since(start));
     best_cpu = std::min(best_cpu, cpu_seconds() - cpu_start);
-    frames = state.NCL;
   }
   double mb = megabytes(fs::file_size(trajectory));
   std::printf("reader alone: %d frames, %.2f MB, wall %.4f s (%.0f MB/s), cpu %.4f s (%.0f MB/s)\n",

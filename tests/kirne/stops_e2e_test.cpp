@@ -136,10 +136,10 @@ TEST(Stops, RmaxAnswerThatIsNoNumber) {
   TempDir dir;
   auto run = run_kirne(dir, {"int"}, "Fe\n\nmd\nabc\n");
   expect_failure_report(run, "EInOutError: Invalid input");
-  EXPECT_EQ(run.out, crlf(banner("!!! Running in the interactive mode !!!") +
-                          "Enter central atom type: Enter other atom types: " +
-                          type_table(1, "FE ", "FE") +
-                          "Enter XYZ-filename without extension: Enter Rmax: "));
+  EXPECT_EQ(run.out,
+            crlf(banner("!!! Running in the interactive mode !!!") +
+                 "Enter central atom type: Enter other atom types: " + type_table(1, "FE ", "FE") +
+                 "Enter XYZ-filename without extension: Enter Rmax: "));
   EXPECT_FALSE(std::filesystem::exists(dir / "conf.dat"));
 }
 

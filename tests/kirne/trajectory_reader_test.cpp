@@ -8,28 +8,28 @@
 #include <string>
 
 #include "common/text_input.hpp"
-#include "kirne/run_state.hpp"
+#include "test_support.hpp"
 
 using namespace kirne;
 using common::TextInput;
 
 namespace {
 
-RunState& state_reading(const std::string& text) {
-  static RunState state;
-  state.NCL = 0;
-  state.FILENAME = "md.xyz";
-  state.FV = TextInput::from_string(text);
-  return state;
-}
-
 Symbol symbol_of(const std::string& line) {
   TextInput input = TextInput::from_string(line);
   return read_atom_symbol(input);
 }
 
+// Reads configuration `number` of md.xyz; expects no stop.
+void read(TextInput& input, Frame& frame, std::int32_t number = 1) {
+  MaybeStop stop = read_configuration(input, number, "md.xyz", frame, nullptr);
+  EXPECT_FALSE(stop.has_value()) << stop->line;
+}
+
 }  // namespace
 
+// Leading count, digits after the symbol, a charge, a tab after the symbol,
+// lower case, a bare symbol at the line end.
 TEST(AtomSymbol, RulesOfTheLineStart) {
   EXPECT_EQ(symbol_of("17 Fe 0 0 0"), "FE");
   EXPECT_EQ(symbol_of("Fe12 0 0 0"), "FE");
@@ -38,6 +38,7 @@ TEST(AtomSymbol, RulesOfTheLineStart) {
   EXPECT_EQ(symbol_of("fe 0"), "FE");
   EXPECT_EQ(symbol_of("O 0"), "O ");
   EXPECT_EQ(symbol_of("\tCu\t1 2 3"), "CU");
+  EXPECT_EQ(symbol_of("Fe\t0 0 1\r\n"), "FE");
   EXPECT_EQ(symbol_of("Cu"), "CU");
   EXPECT_EQ(symbol_of("1.0 2.0"), ". ");
 }
@@ -59,70 +60,95 @@ TEST(AtomSymbolDeathTest, LineWithoutSymbolIsInvalidInput) {
 // The second atom's numbers run over two lines, the third holds a token
 // the quick sweep leaves alone, the fourth ends the data without a line end.
 TEST(ReadConfiguration, QuickAndGeneralPathsAgree) {
-  RunState& s = state_reading(
+  TextInput input = TextInput::from_string(
       "  4 extra words\r\n"
       "a comment\r\n"
       "Fe 1.5 -2 3e1 rest of line\r\n"
       "O 1\n2 3\n"
       "Cu 1.0000000000000000001 Inf .5\n"
       "Zr 4 5 6");
-  read_configuration(s);
-  EXPECT_EQ(s.NCL, 1);
-  EXPECT_EQ(s.NCLST, "1");
-  EXPECT_EQ(s.NAT, 4);
-  EXPECT_EQ(s.STCOM, "a comment");
-  EXPECT_EQ(s.POT[1], "FE");
-  EXPECT_EQ(s.X[1], 1.5);
-  EXPECT_EQ(s.Y[1], -2.0);
-  EXPECT_EQ(s.Z[1], 30.0);
-  EXPECT_EQ(s.POT[2], "O ");
-  EXPECT_EQ(s.Z[2], 3.0);
-  EXPECT_EQ(s.POT[3], "CU");
-  EXPECT_EQ(s.X[3], 1.0);
-  EXPECT_TRUE(std::isinf(s.Y[3]));
-  EXPECT_EQ(s.Z[3], 0.5);
-  EXPECT_EQ(s.POT[4], "ZR");
-  EXPECT_EQ(s.Z[4], 6.0);
-  EXPECT_TRUE(trajectory_finished(s));
+  Frame f;
+  read(input, f);
+  EXPECT_EQ(f.number, 1);
+  EXPECT_EQ(f.label, "1");
+  EXPECT_EQ(f.atom_count(), 4);
+  EXPECT_EQ(f.comment, "a comment");
+  EXPECT_EQ(f.symbols, (std::vector<Symbol>{"FE", "O ", "CU", "ZR"}));
+  EXPECT_EQ(f.x[0], 1.5);
+  EXPECT_EQ(f.y[0], -2.0);
+  EXPECT_EQ(f.z[0], 30.0);
+  EXPECT_EQ(f.z[1], 3.0);
+  EXPECT_EQ(f.x[2], 1.0);
+  EXPECT_TRUE(std::isinf(f.y[2]));
+  EXPECT_EQ(f.z[2], 0.5);
+  EXPECT_EQ(f.z[3], 6.0);
+  EXPECT_TRUE(trajectory_finished(input));
 }
 
+// A smaller configuration after a larger one leaves no atoms of the larger.
 TEST(ReadConfiguration, BlankLinesBetweenAndAfterConfigurations) {
-  RunState& s = state_reading("1\nfirst\nO 0 0 0\n\n\n1\n\nO 1 1 1\n\n \t\n");
-  read_configuration(s);
-  EXPECT_FALSE(trajectory_finished(s));
-  read_configuration(s);
-  EXPECT_EQ(s.NCL, 2);
-  EXPECT_EQ(s.STCOM, "");
-  EXPECT_EQ(s.X[1], 1.0);
-  EXPECT_TRUE(trajectory_finished(s));
+  TextInput input = TextInput::from_string("2\nfirst\nO 0 0 0\nO 2 2 2\n\n\n1\n\nO 1 1 1\n\n \t\n");
+  Frame f;
+  read(input, f);
+  EXPECT_FALSE(trajectory_finished(input));
+  read(input, f, 2);
+  EXPECT_EQ(f.label, "2");
+  EXPECT_EQ(f.comment, "");
+  EXPECT_EQ(f.atom_count(), 1);
+  EXPECT_EQ(f.symbols.size(), 1u);
+  EXPECT_EQ(f.x[0], 1.0);
+  EXPECT_TRUE(trajectory_finished(input));
 }
 
 // A final count with no line after it is a configuration of its own; the
 // end mark 26 ends the trajectory wherever it stands.
 TEST(ReadConfiguration, EndOfDataRules) {
-  RunState& s = state_reading("0");
-  EXPECT_FALSE(trajectory_finished(s));
-  read_configuration(s);
-  EXPECT_EQ(s.NAT, 0);
-  EXPECT_TRUE(trajectory_finished(s));
-  RunState& marked = state_reading(
+  TextInput count_only = TextInput::from_string("0");
+  EXPECT_FALSE(trajectory_finished(count_only));
+  Frame f;
+  read(count_only, f);
+  EXPECT_EQ(f.atom_count(), 0);
+  EXPECT_TRUE(trajectory_finished(count_only));
+  TextInput marked = TextInput::from_string(
       "1\n\nO 0 0 0\n\x1a"
       "1\n\nO 0 0 0\n");
-  read_configuration(marked);
+  read(marked, f);
   EXPECT_TRUE(trajectory_finished(marked));
+}
+
+// Test mode copies every atom line to the console and to ttt.xyz.
+TEST(ReadConfiguration, AtomCopyInScientificLayout) {
+  test_support::TempDir dir;
+  common::TextOutput copy = common::TextOutput::create_file((dir / "ttt.xyz").string());
+  TextInput input = TextInput::from_string("1\n\nO 1 -2 3\n");
+  Frame f;
+  ::testing::internal::CaptureStdout();
+  EXPECT_FALSE(read_configuration(input, 1, "md.xyz", f, &copy).has_value());
+  common::TextOutput::standard_output().flush();
+  copy.close();
+  const std::string line = "O   1.0000000000E+000 -2.0000000000E+000  3.0000000000E+000\r\n";
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), line);
+  EXPECT_EQ(test_support::read_file(dir / "ttt.xyz"), line);
 }
 
 // A missing last number is an error only when nothing at all is left: with a
 // line end before the end of the data it reads as 0.0.
 TEST(ReadConfigurationDeathTest, BadCountsAndNumbers) {
-  RunState& short_line = state_reading("1\n\nFe 0 0\n");
-  read_configuration(short_line);
-  EXPECT_EQ(short_line.Z[1], 0.0);
-  EXPECT_EXIT(read_configuration(state_reading("1\n\nFe 0 0")), testing::ExitedWithCode(217),
-              "Invalid input");
-  EXPECT_EXIT(read_configuration(state_reading("1\n\nFe 0 0 0,5\n")), testing::ExitedWithCode(217),
-              "Invalid input");
-  EXPECT_EXIT(read_configuration(state_reading("x\n")), testing::ExitedWithCode(217),
-              "Invalid input");
-  EXPECT_EXIT(read_configuration(state_reading("-1\n\n")), testing::ExitedWithCode(0), "");
+  auto read_text = [](const std::string& text) {
+    TextInput input = TextInput::from_string(text);
+    Frame f;
+    return read_configuration(input, 3, "md.xyz", f, nullptr);
+  };
+  TextInput short_line = TextInput::from_string("1\n\nFe 0 0\n");
+  Frame f;
+  read(short_line, f);
+  EXPECT_EQ(f.z[0], 0.0);
+  EXPECT_EXIT(read_text("1\n\nFe 0 0"), testing::ExitedWithCode(217), "Invalid input");
+  EXPECT_EXIT(read_text("1\n\nFe 0 0 0,5\n"), testing::ExitedWithCode(217), "Invalid input");
+  EXPECT_EXIT(read_text("x\n"), testing::ExitedWithCode(217), "Invalid input");
+  MaybeStop negative = read_text("-1\n\n");
+  ASSERT_TRUE(negative.has_value());
+  EXPECT_EQ(negative->line,
+            " Configuration 3 of md.xyz has an atom count of -1, "
+            "allowed are 0 to 200000 !!!");
 }
