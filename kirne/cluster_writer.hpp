@@ -8,6 +8,7 @@
 #include "common/cluster_list.hpp"
 #include "kirne/absorber.hpp"
 #include "kirne/frame.hpp"
+#include "kirne/neighbour_search.hpp"
 #include "kirne/run_parameters.hpp"
 
 namespace kirne {
@@ -18,10 +19,11 @@ std::string cluster_file_name(const std::string& base_name, const Frame& frame,
                               const Absorber& absorber);
 
 // TOLVA: appends the cluster's name to conf.dat, then writes the cluster
-// file: the header, every atom within Rmax in configuration order with its
-// type index (0 for the absorber) and its place relative to the absorber,
+// file: the header, every atom of the neighbourhood within Rmax in
+// configuration order with its type index (0 for the absorber) and its
+// place relative to the absorber (its minimum image in a periodic cell),
 // and one placeholder per type.
-void write_cluster(const RunParameters& parameters, const Frame& frame,
+void write_cluster(const RunParameters& parameters, const Frame& frame, const Neighbourhood& around,
                    const std::vector<std::uint8_t>& type_indices, const Absorber& absorber,
                    common::ClusterListWriter& cluster_list);
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "common/number_syntax.hpp"
+#include "kirne/run_options.hpp"
 #include "kirne/type_table.hpp"
 
 namespace kirne {
@@ -40,7 +41,8 @@ RunMode decide_run_mode(const std::vector<std::string>& args) {
   return RunMode::ArgumentList;
 }
 
-MaybeStop read_command_line(const std::vector<std::string>& args, RunParameters& parameters) {
+MaybeStop read_command_line(std::vector<std::string> args, RunParameters& parameters) {
+  if (MaybeStop stop = take_options(args, parameters)) return stop;
   parameters.mode = decide_run_mode(args);
   if (parameters.mode != RunMode::ArgumentList) return std::nullopt;
   // Only G2 is asked of a run from the argument list, even of one that

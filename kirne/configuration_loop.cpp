@@ -1,5 +1,7 @@
 #include "kirne/configuration_loop.hpp"
 
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +16,9 @@
 #include "kirne/console_dialog.hpp"
 #include "kirne/distribution_accumulator.hpp"
 #include "kirne/frame.hpp"
+#include "kirne/neighbour_search.hpp"
+#include "kirne/radial_distribution_output.hpp"
+#include "kirne/run_options.hpp"
 #include "kirne/trajectory_reader.hpp"
 #include "kirne/type_table.hpp"
 
@@ -73,10 +78,49 @@ void print_shift(const Frame& frame, const Absorber& absorber) {
   out().end_line();
 }
 
+// A number as a sentence shows it: the shortest text that reads back the same.
+std::string plain_number(double value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
+}
+
+// With --pbc a used configuration is measured in its own cell or the one
+// given; it needs one, and one wide enough that no atom within Rmax has a
+// second image within Rmax.
+MaybeStop settle_cell(const RunParameters& parameters, Frame& frame) {
+  if (!frame.cell) frame.cell = parameters.given_cell;
+  if (!parameters.periodic) return std::nullopt;
+  const std::string configuration =
+      "configuration " + frame.label + " of " + parameters.trajectory_path;
+  if (!frame.cell) {
+    return RunStop{" With --pbc every configuration needs a cell, and " + configuration +
+                       " has none. Give it with --cell, or use extended XYZ (Lattice=\"...\") "
+                       "or a LAMMPS dump.",
+                   kUsageExitCode};
+  }
+  const double half_width = 0.5 * frame.cell->smallest_width();
+  if (std::fabs(parameters.cluster_radius) <= half_width) return std::nullopt;
+  return RunStop{" Rmax " + plain_number(parameters.cluster_radius) +
+                     " is more than half the smallest width of the cell of " + configuration +
+                     " (" + plain_number(half_width) +
+                     "): an atom would be seen more than once. Choose a smaller Rmax.",
+                 kUsageExitCode};
+}
+
+// What every absorber of a used configuration shares.
+struct UsedFrame {
+  const Frame& frame;
+  const std::vector<std::uint8_t>& type_indices;
+  const NeighbourSearch& search;
+  std::vector<std::int64_t> type_counts;  // with --pbc, for g(r)
+  Neighbourhood around;                   // reused from absorber to absorber
+};
+
 // One absorber: its position, its cluster, then its share of the histograms.
-void process_absorber(const RunParameters& parameters, const Frame& frame,
-                      const std::vector<std::uint8_t>& type_indices, Absorber& absorber,
+void process_absorber(const RunParameters& parameters, UsedFrame& used, Absorber& absorber,
                       RunFiles& files, Histograms& histograms) {
+  const Frame& frame = used.frame;
   const std::size_t i = absorber.index();
   absorber.x = frame.x[i];
   absorber.y = frame.y[i];
@@ -85,33 +129,54 @@ void process_absorber(const RunParameters& parameters, const Frame& frame,
     print_shift(frame, absorber);
     pause_for_enter();
   }
-  write_cluster(parameters, frame, type_indices, absorber, files.cluster_list);
+  used.search.find(i, used.around);
+  write_cluster(parameters, frame, used.around, used.type_indices, absorber, files.cluster_list);
   if (!parameters.distributions.any()) return;
-  add_absorber_contributions(frame, type_indices, absorber, parameters.distributions,
+  add_absorber_contributions(used.around, used.type_indices, parameters.distributions,
                              parameters.cluster_radius, histograms);
+  if (parameters.periodic) {
+    const std::vector<std::uint8_t> own = type_indices({frame.symbols[i]}, parameters.types);
+    add_absorber_densities(used.type_counts, own[0], frame.cell->volume(), histograms.densities);
+  }
 }
 
 // The absorbers of a used configuration: the fixed one, or every atom of the
-// absorber type among the first n. Gives back how many there were.
-std::int32_t process_absorbers(const RunParameters& parameters, const Frame& frame,
-                               Absorber& absorber, RunFiles& files, Histograms& histograms) {
-  const std::vector<std::uint8_t> indices = type_indices(frame.symbols, parameters.types);
-  std::int32_t absorbers = 0;
+// absorber type among the first n.
+void process_absorbers(const RunParameters& parameters, UsedFrame& used, Absorber& absorber,
+                       RunFiles& files, Histograms& histograms, std::int32_t& absorbers) {
+  absorbers = 0;
   if (!parameters.several_absorbers()) {
     absorber.label.clear();
-    process_absorber(parameters, frame, indices, absorber, files, histograms);
+    process_absorber(parameters, used, absorber, files, histograms);
     absorbers = 1;
   } else {
     for (std::int32_t k = 1; k <= parameters.absorber_scan; ++k) {
-      if (frame.symbols[k - 1] != parameters.absorber_type()) continue;
+      if (used.frame.symbols[k - 1] != parameters.absorber_type()) continue;
       absorbers += 1;
       absorber.number = k;
       absorber.label = "_" + std::to_string(k);
-      process_absorber(parameters, frame, indices, absorber, files, histograms);
+      process_absorber(parameters, used, absorber, files, histograms);
     }
   }
-  if (diagnosing(parameters, frame)) out().write("TOLVA finished.").end_line();
-  return absorbers;
+  if (diagnosing(parameters, used.frame)) out().write("TOLVA finished.").end_line();
+}
+
+// A used configuration: its checks, then its absorbers' clusters and
+// histograms. Every atom must have a listed type before any cluster is
+// written.
+MaybeStop use_configuration(const RunParameters& parameters, Frame& frame, Absorber& absorber,
+                            RunFiles& files, Histograms& histograms, RunCounts& counts) {
+  if (MaybeStop stop = check_absorbers_present(parameters, frame, absorber)) return stop;
+  if (MaybeStop stop = settle_cell(parameters, frame)) return stop;
+  const std::vector<std::uint8_t> indices = type_indices(frame.symbols, parameters.types);
+  const std::int32_t aside = parameters.several_absorbers() ? 0 : absorber.number;
+  if (MaybeStop stop = check_listed_types(frame.symbols, indices, aside)) return stop;
+  const PeriodicCell* cell = parameters.periodic ? &*frame.cell : nullptr;
+  const NeighbourSearch search(frame, cell, search_radius(parameters.cluster_radius));
+  UsedFrame used{frame, indices, search, {}, {}};
+  if (parameters.periodic) used.type_counts = count_types(indices);
+  process_absorbers(parameters, used, absorber, files, histograms, counts.absorbers_in_last_used);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -122,21 +187,17 @@ MaybeStop walk_configurations(const RunParameters& parameters, RunFiles& files, 
   Absorber absorber;
   ConfigurationSelection selection(parameters.skip_first, parameters.skip_between);
   absorber_symbol = "  ";
-  while (!trajectory_finished(files.trajectory) &&
+  while (!files.trajectory.finished() &&
          counts.configurations_read < parameters.configuration_limit) {
     counts.configurations_read += 1;
     MaybeStop stop =
-        read_configuration(files.trajectory, counts.configurations_read, parameters.trajectory_path,
-                           frame, files.atom_copy_or_null());
-    if (!stop)
+        files.trajectory.read(counts.configurations_read, frame, files.atom_copy_or_null());
+    if (!stop) {
       stop = settle_absorber_and_row_limit(parameters, frame, absorber, histograms.row_limit);
+    }
     if (!stop && selection.use_next()) {
       counts.configurations_used += 1;
-      stop = check_absorbers_present(parameters, frame, absorber);
-      if (!stop) {
-        counts.absorbers_in_last_used =
-            process_absorbers(parameters, frame, absorber, files, histograms);
-      }
+      stop = use_configuration(parameters, frame, absorber, files, histograms, counts);
     }
     if (stop) return stop;
     if (absorber.number <= frame.atom_count()) absorber_symbol = frame.symbols[absorber.index()];

@@ -42,13 +42,6 @@ void write_table(const std::string& name, const common::BoundedTable<double>& co
   file.close();
 }
 
-// A one-letter symbol is held with a trailing blank, which no file name wants.
-std::string file_symbol(const Symbol& symbol) {
-  std::string trimmed = symbol;
-  if (trimmed.size() >= 2 && trimmed[1] == ' ') trimmed.erase(1, 1);
-  return trimmed;
-}
-
 void write_partials(const Histograms& histograms, const TableScale& scale,
                     const Symbol& absorber_symbol, const std::vector<Symbol>& types) {
   say("Saving p-RDF. ");
@@ -61,6 +54,12 @@ void write_partials(const Histograms& histograms, const TableScale& scale,
 }
 
 }  // namespace
+
+std::string file_symbol(const Symbol& symbol) {
+  std::string trimmed = symbol;
+  if (trimmed.size() >= 2 && trimmed[1] == ' ') trimmed.erase(1, 1);
+  return trimmed;
+}
 
 void write_distribution_tables(const Histograms& histograms, const DistributionChoice& choice,
                                const TableScale& scale, const Symbol& absorber_symbol,

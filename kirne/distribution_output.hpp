@@ -1,6 +1,7 @@
 #pragma once
 // PRDFSAVE: the histograms as two-column tables, value then length.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "kirne/histograms.hpp"
@@ -14,6 +15,10 @@ struct TableScale {
   std::int32_t configurations_used = 0;          // NCL once the loop has ended: used, not read
   std::int32_t absorbers_per_configuration = 0;  // NCL3: as counted in the last used one
 };
+
+// A symbol as table names show it: a one-letter symbol is held with a
+// trailing blank, which no file name wants ("O " -> "O").
+std::string file_symbol(const Symbol& symbol);
 
 // Writes g2_tot.txt, g3_tot.txt, g4_tot.txt and the partial RDFs
 // g2_<absorber>-<type>.txt that the choice asks for, one row per bin up to

@@ -1,10 +1,13 @@
 #include "kirne/file_name_resolution.hpp"
 
 #include "common/file_system.hpp"
+#include "kirne/trajectory_reader.hpp"
 
 namespace kirne {
 
 ResolvedName resolve_file_name(const std::string& name) {
+  // A dump is opened as named; the cluster names grow from the whole name.
+  if (has_dump_name(name)) return {name, name};
   bool has_extension =
       name.find(".xyz") != std::string::npos || name.find(".XYZ") != std::string::npos;
   if (!has_extension) return {name, name + ".xyz"};

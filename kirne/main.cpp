@@ -15,19 +15,24 @@
 #include "kirne/distribution_output.hpp"
 #include "kirne/file_name_resolution.hpp"
 #include "kirne/histograms.hpp"
+#include "kirne/radial_distribution_output.hpp"
 #include "kirne/run_counts.hpp"
 #include "kirne/run_files.hpp"
 #include "kirne/run_parameters.hpp"
 #include "kirne/run_stop.hpp"
 
-int main(int argc, char** argv) {
-  using namespace kirne;
+namespace {
+
+using namespace kirne;
+
+// Steps 1 to 5: every parameter, from the command line or the console.
+RunParameters take_parameters(int argc, char** argv, std::optional<common::TextOutput>& atom_copy) {
   RunParameters parameters;
-  // 1. The run mode; in argument-list mode every parameter as well.
+  // 1. The options and the run mode; in argument-list mode every parameter.
   stop_if(read_command_line(std::vector<std::string>(argv + 1, argv + argc), parameters));
   const bool dialog = parameters.mode != RunMode::ArgumentList;
   // 2. Test mode keeps a copy of every atom line read.
-  std::optional<common::TextOutput> atom_copy = create_atom_copy(parameters.mode);
+  atom_copy = create_atom_copy(parameters.mode);
   // 3. The banner, the atom types and the type table.
   print_banner(parameters.mode);
   if (dialog) stop_if(ask_atom_types(parameters));
@@ -41,22 +46,42 @@ int main(int argc, char** argv) {
   // 5. The distribution functions; test mode also asks for a configuration limit.
   if (dialog) stop_if(ask_distribution_choices(parameters));
   if (parameters.mode == RunMode::Test) stop_if(ask_configuration_limit(parameters));
+  return parameters;
+}
+
+// Step 9: the statistics, then the tables, divided by the configurations
+// used; with a periodic cell g(r) as well.
+void write_results(const RunParameters& parameters, const RunCounts& counts,
+                   const Histograms& histograms, const Symbol& absorber_symbol) {
+  print_statistics(counts);
+  const TableScale scale{counts.configurations_used, counts.absorbers_in_last_used};
+  write_distribution_tables(histograms, parameters.distributions, scale, absorber_symbol,
+                            parameters.types);
+  if (parameters.periodic && parameters.distributions.g2) {
+    write_radial_distributions(histograms, absorber_symbol, parameters.types);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // 1.-5. The options, the run mode and the parameters, asked or given.
+  std::optional<common::TextOutput> atom_copy;
+  RunParameters parameters = take_parameters(argc, argv, atom_copy);
   // 6. The cluster list, empty until the first cluster is written.
   common::ClusterListWriter cluster_list(common::kClusterListName);
   // 7. Find and open the trajectory.
   stop_if(find_trajectory(parameters));
-  RunFiles files{common::TextInput::open_file(parameters.trajectory_path), std::move(cluster_list),
-                 std::move(atom_copy)};
+  RunFiles files{
+      TrajectoryReader(common::TextInput::open_file(parameters.trajectory_path), parameters),
+      std::move(cluster_list), std::move(atom_copy)};
   // 8. Every configuration: its absorbers, their clusters and histograms.
   RunCounts counts;
   Histograms histograms;
   Symbol absorber_symbol;
   stop_if(walk_configurations(parameters, files, counts, histograms, absorber_symbol));
-  // 9. The statistics, then the tables, divided by the configurations used.
-  print_statistics(counts);
-  const TableScale scale{counts.configurations_used, counts.absorbers_in_last_used};
-  write_distribution_tables(histograms, parameters.distributions, scale, absorber_symbol,
-                            parameters.types);
+  // 9. The statistics and the distribution tables.
+  write_results(parameters, counts, histograms, absorber_symbol);
   // 10. The files close; test mode waits for Enter.
   close_run_files(files);
   common::TextOutput::standard_output().flush();

@@ -6,11 +6,12 @@
 #include "common/text_input.hpp"
 #include "common/text_output.hpp"
 #include "kirne/run_parameters.hpp"
+#include "kirne/trajectory_reader.hpp"
 
 namespace kirne {
 
 struct RunFiles {
-  common::TextInput trajectory;                 // FV
+  TrajectoryReader trajectory;                  // FV
   common::ClusterListWriter cluster_list;       // FVC: conf.dat
   std::optional<common::TextOutput> atom_copy;  // FVV: ttt.xyz, test mode only
 

@@ -2,20 +2,21 @@
 // What a run is asked to do: taken from the arguments or the console, and
 // final once the trajectory is open. Nothing after setup changes it.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "kirne/periodic_cell.hpp"
+#include "kirne/symbol.hpp"
+#include "kirne/type_map.hpp"
+
 namespace kirne {
 
-inline constexpr int kMaxAtoms = 200000;   // NMAX: atoms one configuration may hold
 inline constexpr int kMaxTypes = 20;       // PMAX: entries of the type table
 inline constexpr int kBinCount = 5000;     // RMAX: bins of each distribution histogram
 inline constexpr double kBinWidth = 0.01;  // DR: bin width in angstrom
 
 enum class RunMode { ArgumentList, Interactive, Test };
-
-// A 2-character element symbol ("FE", "O "); empty only while being read.
-using Symbol = std::string;
 
 // Which distribution functions the run accumulates and writes.
 struct DistributionChoice {
@@ -44,6 +45,10 @@ struct RunParameters {
   // POTN[1..NPOT]: the absorber's type first (CENTATOM), then the others.
   std::vector<Symbol> types{Symbol()};
   DistributionChoice distributions;  // FL_G2, FL_G3, FL_G4
+  // --pbc: clusters and distributions by minimum-image vectors in the cell.
+  bool periodic = false;
+  std::optional<PeriodicCell> given_cell;  // --cell: for frames without a cell of their own
+  TypeMap type_map;                        // --type-map: symbols of numeric types
 
   std::int32_t type_count() const { return static_cast<std::int32_t>(types.size()); }  // NPOT
   const Symbol& absorber_type() const { return types.front(); }                        // CENTATOM

@@ -8,7 +8,9 @@
 namespace kirne {
 
 struct RunStop {
-  std::string line;  // the one line written on standard output
+  // The one line written on standard output; a stop whose exit code is not
+  // 0 writes it on standard error as well.
+  std::string line;
   int exit_code = 0;
   // Test mode: the run waits for Enter after the line, so it can be read.
   bool pause_after = false;

@@ -1,5 +1,10 @@
 #include "kirne/type_table.hpp"
 
+#include <algorithm>
+#include <utility>
+
+#include "kirne/run_options.hpp"
+
 namespace kirne {
 
 Symbol type_form(std::string_view text) {
@@ -32,6 +37,30 @@ std::vector<std::uint8_t> type_indices(const std::vector<Symbol>& symbols,
     }
   }
   return indices;
+}
+
+MaybeStop check_listed_types(const std::vector<Symbol>& symbols,
+                             const std::vector<std::uint8_t>& indices, std::int32_t absorber_atom) {
+  std::vector<std::pair<Symbol, long long>> unlisted;
+  for (std::size_t i = 0; i < symbols.size(); ++i) {
+    if (indices[i] != 0 || static_cast<std::int32_t>(i) + 1 == absorber_atom) continue;
+    auto known = std::find_if(unlisted.begin(), unlisted.end(),
+                              [&](const auto& entry) { return entry.first == symbols[i]; });
+    if (known == unlisted.end()) {
+      unlisted.emplace_back(symbols[i], 1);
+    } else {
+      ++known->second;
+    }
+  }
+  if (unlisted.empty()) return std::nullopt;
+  std::string line = " Atoms of unlisted types:";
+  for (std::size_t k = 0; k < unlisted.size(); ++k) {
+    Symbol shown = unlisted[k].first;
+    if (shown.size() == 2 && shown[1] == ' ') shown.pop_back();
+    line += (k == 0 ? " " : ", ") + shown + " (" + std::to_string(unlisted[k].second) +
+            (unlisted[k].second == 1 ? " atom)" : " atoms)");
+  }
+  return RunStop{line + ". List every element after the absorber's.", kUsageExitCode};
 }
 
 }  // namespace kirne

@@ -26,4 +26,11 @@ MaybeStop take_types(const std::vector<std::string>& given, RunParameters& param
 std::vector<std::uint8_t> type_indices(const std::vector<Symbol>& symbols,
                                        const std::vector<Symbol>& types);
 
+// A stop when atoms have a symbol that no entry of the table holds, naming
+// each such symbol with its count in the order met: they would otherwise
+// pass for absorbers (index 0). `absorber_atom` (from 1, or 0 for none) is
+// left aside: it is 0 whatever its symbol.
+MaybeStop check_listed_types(const std::vector<Symbol>& symbols,
+                             const std::vector<std::uint8_t>& indices, std::int32_t absorber_atom);
+
 }  // namespace kirne

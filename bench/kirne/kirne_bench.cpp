@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "kirne/frame.hpp"
-#include "kirne/trajectory_reader.hpp"
+#include "kirne/xyz_frame_reader.hpp"
 
 extern char** environ;
 
@@ -53,10 +53,10 @@ void bench_reader(const fs::path& trajectory) {
     auto start = std::chrono::steady_clock::now();
     double cpu_start = cpu_seconds();
     common::TextInput input = common::TextInput::open_file(trajectory.string());
+    const std::string path = trajectory.string();
+    const kirne::XyzReading reading{&path};
     frames = 0;
-    while (!kirne::trajectory_finished(input)) {
-      kirne::read_configuration(input, ++frames, trajectory.string(), frame, nullptr);
-    }
+    while (!input.only_white_space_left()) kirne::read_xyz_frame(input, ++frames, reading, frame);
     input.close();
     best = std::min(best, seconds_since(start));
     best_cpu = std::min(best_cpu, cpu_seconds() - cpu_start);

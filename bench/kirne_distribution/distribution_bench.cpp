@@ -23,10 +23,12 @@
 #include <vector>
 
 #include "brute_force_reference.hpp"
+#include "kirne/absorber.hpp"
 #include "kirne/distribution_accumulator.hpp"
 #include "kirne/distribution_bins.hpp"
 #include "kirne/frame.hpp"
 #include "kirne/histograms.hpp"
+#include "kirne/neighbour_search.hpp"
 
 extern char** environ;
 
@@ -143,8 +145,10 @@ bool fast_agrees(const std::vector<std::vector<double>>& cut, const reference::H
   auto fast = std::make_unique<kirne::Histograms>();
   for (const auto& xyz : cut) {
     const Loaded l = load(xyz);
-    kirne::add_absorber_contributions(l.frame, l.types, l.absorber, {true, true, true}, bench_rmax,
-                                      *fast);
+    kirne::Neighbourhood around;
+    kirne::NeighbourSearch(l.frame, nullptr, kirne::search_radius(bench_rmax))
+        .find(l.absorber.index(), around);
+    kirne::add_absorber_contributions(around, l.types, {true, true, true}, bench_rmax, *fast);
   }
   const int written = static_cast<int>(std::floor(bench_rmax / kirne::kBinWidth + 1e-9));
   for (int bin = 1; bin <= written; ++bin) {
@@ -196,7 +200,10 @@ int main(int argc, char** argv) {
   for (const auto& xyz : frames) {
     const Loaded l = load(xyz);
     const auto start = std::chrono::steady_clock::now();
-    kirne::add_absorber_contributions(l.frame, l.types, l.absorber, {false, true, true}, bench_rmax,
+    kirne::Neighbourhood around;
+    kirne::NeighbourSearch(l.frame, nullptr, kirne::search_radius(bench_rmax))
+        .find(l.absorber.index(), around);
+    kirne::add_absorber_contributions(around, l.types, {false, true, true}, bench_rmax,
                                       *histograms);
     paths += seconds_since(start);
   }

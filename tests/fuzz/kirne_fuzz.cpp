@@ -21,7 +21,7 @@
 #include "child_process.hpp"
 #include "fuzz_inputs.hpp"
 #include "kirne/frame.hpp"
-#include "kirne/trajectory_reader.hpp"
+#include "kirne/xyz_frame_reader.hpp"
 
 namespace fs = std::filesystem;
 using namespace kirne_fuzz;
@@ -63,8 +63,10 @@ std::string check_reader(const std::string& trajectory) {
       [&trajectory] {
         common::TextInput input = common::TextInput::from_string(trajectory);
         kirne::Frame frame;
-        for (std::int32_t number = 1; !kirne::trajectory_finished(input); ++number) {
-          if (kirne::read_configuration(input, number, "fuzz.xyz", frame, nullptr)) break;
+        const std::string path = "fuzz.xyz";
+        const kirne::XyzReading reading{&path};
+        for (std::int32_t number = 1; !input.only_white_space_left(); ++number) {
+          if (kirne::read_xyz_frame(input, number, reading, frame)) break;
         }
       },
       TIME_LIMIT_SECONDS);

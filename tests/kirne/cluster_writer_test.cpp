@@ -63,7 +63,10 @@ TEST_F(ClusterWriter, AtomsWithinRmaxInOrderThenThePlaceholders) {
   absorber.label = "_2";
   absorber.x = 1.0;
   common::ClusterListWriter list("conf.dat");
-  write_cluster(parameters, frame, type_indices(frame.symbols, parameters.types), absorber, list);
+  Neighbourhood around;
+  NeighbourSearch(frame, nullptr, search_radius(1.5)).find(absorber.index(), around);
+  write_cluster(parameters, frame, around, type_indices(frame.symbols, parameters.types), absorber,
+                list);
   list.close();
   EXPECT_EQ(read_file("conf.dat"), "md_7_2.xyz\r\n");
   EXPECT_EQ(read_file("md_7_2.xyz"),

@@ -26,10 +26,11 @@ struct Accumulation {
   double cluster_radius = 8.0;
   std::unique_ptr<kirne::Histograms> h = std::make_unique<kirne::Histograms>();
 
-  void add(std::int32_t absorber_number = 1) {
-    kirne::Absorber absorber;
-    absorber.number = absorber_number;
-    kirne::add_absorber_contributions(frame, types, absorber, choice, cluster_radius, *h);
+  void add(std::size_t absorber = 0) {
+    kirne::Neighbourhood around;
+    kirne::NeighbourSearch(frame, nullptr, kirne::search_radius(cluster_radius))
+        .find(absorber, around);
+    kirne::add_absorber_contributions(around, types, choice, cluster_radius, *h);
   }
 };
 
@@ -164,8 +165,8 @@ TEST(DistributionAccumulator, LengthsThatAreNoNumberOrHugeAreDropped) {
 
 TEST(DistributionAccumulator, AbsorbersOfOneConfigurationAddUp) {
   Accumulation s = configuration({{0, 0, 0, 1}, {1, 0, 0, 1}, {2.5, 0, 0, 1}}, true, false, false);
-  s.add(1);
-  s.add(3);
+  s.add(0);
+  s.add(2);
   // From atom 1: 1.0 and 2.5; from atom 3: 2.5 and 1.5.
   EXPECT_EQ(s.h->g2[100], 1.0);
   EXPECT_EQ(s.h->g2[150], 1.0);

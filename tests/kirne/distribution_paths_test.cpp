@@ -1,6 +1,7 @@
-// The accumulation prunes paths that cannot reach a written row and shares
-// the work between threads; on many random configurations its histograms
-// must equal the full enumeration's in every bin a table can show.
+// The accumulation looks only at the atoms the neighbour search finds,
+// prunes paths that cannot reach a written row and shares the work between
+// threads; on many random configurations its histograms must equal the full
+// enumeration's in every bin a table can show, with and without a cell.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "brute_force_reference.hpp"
 #include "kirne/distribution_accumulator.hpp"
 #include "kirne/histograms.hpp"
+#include "kirne/neighbour_search.hpp"
 
 namespace {
 
@@ -72,23 +74,41 @@ void expect_same(const common::BoundedTable<double>& fast, const std::vector<dou
   }
 }
 
-// Runs a few absorbers of one configuration through both and compares.
+// The configuration as the absorber sees it in a periodic cell: every atom
+// at its minimum image, the absorber at the origin.
+Configuration seen_from(const Configuration& c, std::size_t absorber,
+                        const kirne::PeriodicCell& cell) {
+  Configuration images = c;
+  const kirne::Frame& f = c.frame;
+  for (std::size_t i = 0; i < f.x.size(); ++i) {
+    const kirne::Vector3 d = cell.minimum_image(
+        {f.x[i] - f.x[absorber], f.y[i] - f.y[absorber], f.z[i] - f.z[absorber]});
+    images.frame.x[i] = d.x, images.frame.y[i] = d.y, images.frame.z[i] = d.z;
+  }
+  return images;
+}
+
+// Runs a few absorbers of one configuration through both and compares
+// every bin a table can show.
 void compare(const Configuration& c, int absorbers, double rmax, int choices, std::mt19937& rng,
-             const std::string& label) {
+             const std::string& label, const kirne::PeriodicCell* cell = nullptr) {
   auto fast = std::make_unique<kirne::Histograms>();
   const kirne::DistributionChoice choice{(choices & 1) != 0, (choices & 2) != 0,
                                          (choices & 4) != 0};
   reference::Histograms brute;
+  const kirne::NeighbourSearch search(c.frame, cell, kirne::search_radius(rmax));
+  kirne::Neighbourhood around;
   for (int a = 0; a < absorbers; ++a) {
-    kirne::Absorber absorber;
-    absorber.number = 1 + static_cast<std::int32_t>(rng() % c.frame.x.size());
-    kirne::add_absorber_contributions(c.frame, c.types, absorber, choice, rmax, *fast);
-    reference::brute_force_add(c.frame, c.types, absorber.index(), choice, brute);
+    const std::size_t absorber = rng() % c.frame.x.size();
+    search.find(absorber, around);
+    kirne::add_absorber_contributions(around, c.types, choice, rmax, *fast);
+    const Configuration seen = cell ? seen_from(c, absorber, *cell) : c;
+    reference::brute_force_add(seen.frame, seen.types, absorber, choice, brute);
   }
   const int seen = visible_bins(rmax);
-  expect_same(fast->g2, brute.g2, kBinCount, label + " G2");
+  expect_same(fast->g2, brute.g2, seen, label + " G2");
   for (int j = 1; j <= kirne::kMaxTypes; ++j) {
-    expect_same(fast->partial[j], brute.partial[j], kBinCount, label);
+    expect_same(fast->partial[j], brute.partial[j], seen, label);
   }
   expect_same(fast->g3, brute.g3, seen, label + " G3");
   expect_same(fast->g4, brute.g4, seen, label + " G4");
@@ -133,6 +153,20 @@ TEST(FastAgainstBruteForce, ConfigurationsLargeEnoughToShareBetweenThreads) {
   compare(s, 1, 6.0, 7, rng, "threaded");
   fill_configuration(s, 180, 2.0, rng);
   compare(s, 1, 1.125, 6, rng, "threaded, pruned");
+}
+
+// Enough atoms for the grid of the neighbour search, in a tilted periodic
+// cell: the paths run between the minimum images of the cluster file.
+TEST(FastAgainstBruteForce, MinimumImagesInATiltedCell) {
+  Configuration s;
+  std::mt19937 rng(31);
+  const auto cell = kirne::PeriodicCell::from_edges({7.0, 0, 0}, {1.5, 6.5, 0}, {-1.0, 0.8, 7.5});
+  ASSERT_TRUE(cell.has_value());
+  for (int round = 0; round < 4; ++round) {
+    fill_configuration(s, 90, 6.0, rng);
+    compare(s, 3, 2.5, round == 0 ? 7 : 3, rng, "periodic " + std::to_string(round), &*cell);
+    if (HasFatalFailure()) return;
+  }
 }
 
 TEST(FastAgainstBruteForce, AbsorberOnTopOfAnotherAtomAndLonelyAbsorber) {

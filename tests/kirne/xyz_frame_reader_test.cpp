@@ -1,6 +1,6 @@
 // Reading configurations: symbols, coordinates and line rules, through the
 // quick sweep and the general path alike.
-#include "kirne/trajectory_reader.hpp"
+#include "kirne/xyz_frame_reader.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,16 @@ Symbol symbol_of(const std::string& line) {
   return read_atom_symbol(input);
 }
 
+const std::string kPath = "md.xyz";
+
+MaybeStop read_frame(TextInput& input, std::int32_t number, Frame& frame,
+                     const XyzReading& reading = {&kPath}) {
+  return read_xyz_frame(input, number, reading, frame);
+}
+
 // Reads configuration `number` of md.xyz; expects no stop.
 void read(TextInput& input, Frame& frame, std::int32_t number = 1) {
-  MaybeStop stop = read_configuration(input, number, "md.xyz", frame, nullptr);
+  MaybeStop stop = read_frame(input, number, frame);
   EXPECT_FALSE(stop.has_value()) << stop->line;
 }
 
@@ -82,7 +89,7 @@ TEST(ReadConfiguration, QuickAndGeneralPathsAgree) {
   EXPECT_TRUE(std::isinf(f.y[2]));
   EXPECT_EQ(f.z[2], 0.5);
   EXPECT_EQ(f.z[3], 6.0);
-  EXPECT_TRUE(trajectory_finished(input));
+  EXPECT_TRUE(input.only_white_space_left());
 }
 
 // A smaller configuration after a larger one leaves no atoms of the larger.
@@ -90,30 +97,30 @@ TEST(ReadConfiguration, BlankLinesBetweenAndAfterConfigurations) {
   TextInput input = TextInput::from_string("2\nfirst\nO 0 0 0\nO 2 2 2\n\n\n1\n\nO 1 1 1\n\n \t\n");
   Frame f;
   read(input, f);
-  EXPECT_FALSE(trajectory_finished(input));
+  EXPECT_FALSE(input.only_white_space_left());
   read(input, f, 2);
   EXPECT_EQ(f.label, "2");
   EXPECT_EQ(f.comment, "");
   EXPECT_EQ(f.atom_count(), 1);
   EXPECT_EQ(f.symbols.size(), 1u);
   EXPECT_EQ(f.x[0], 1.0);
-  EXPECT_TRUE(trajectory_finished(input));
+  EXPECT_TRUE(input.only_white_space_left());
 }
 
 // A final count with no line after it is a configuration of its own; the
 // end mark 26 ends the trajectory wherever it stands.
 TEST(ReadConfiguration, EndOfDataRules) {
   TextInput count_only = TextInput::from_string("0");
-  EXPECT_FALSE(trajectory_finished(count_only));
+  EXPECT_FALSE(count_only.only_white_space_left());
   Frame f;
   read(count_only, f);
   EXPECT_EQ(f.atom_count(), 0);
-  EXPECT_TRUE(trajectory_finished(count_only));
+  EXPECT_TRUE(count_only.only_white_space_left());
   TextInput marked = TextInput::from_string(
       "1\n\nO 0 0 0\n\x1a"
       "1\n\nO 0 0 0\n");
   read(marked, f);
-  EXPECT_TRUE(trajectory_finished(marked));
+  EXPECT_TRUE(marked.only_white_space_left());
 }
 
 // Test mode copies every atom line to the console and to ttt.xyz.
@@ -123,7 +130,9 @@ TEST(ReadConfiguration, AtomCopyInScientificLayout) {
   TextInput input = TextInput::from_string("1\n\nO 1 -2 3\n");
   Frame f;
   ::testing::internal::CaptureStdout();
-  EXPECT_FALSE(read_configuration(input, 1, "md.xyz", f, &copy).has_value());
+  XyzReading reading{&kPath};
+  reading.atom_copy = &copy;
+  EXPECT_FALSE(read_frame(input, 1, f, reading).has_value());
   common::TextOutput::standard_output().flush();
   copy.close();
   const std::string line = "O   1.0000000000E+000 -2.0000000000E+000  3.0000000000E+000\r\n";
@@ -137,7 +146,7 @@ TEST(ReadConfigurationDeathTest, BadCountsAndNumbers) {
   auto read_text = [](const std::string& text) {
     TextInput input = TextInput::from_string(text);
     Frame f;
-    return read_configuration(input, 3, "md.xyz", f, nullptr);
+    return read_frame(input, 3, f);
   };
   TextInput short_line = TextInput::from_string("1\n\nFe 0 0\n");
   Frame f;
@@ -149,6 +158,7 @@ TEST(ReadConfigurationDeathTest, BadCountsAndNumbers) {
   MaybeStop negative = read_text("-1\n\n");
   ASSERT_TRUE(negative.has_value());
   EXPECT_EQ(negative->line,
-            " Configuration 3 of md.xyz has an atom count of -1, "
-            "allowed are 0 to 200000 !!!");
+            " Configuration 3 of md.xyz has an atom count of -1, allowed are 0 or more !!!");
+  // A count far beyond the lines there are asks no memory for them.
+  EXPECT_EXIT(read_text("2000000000\n\nFe 0 0 0\n"), testing::ExitedWithCode(217), "Invalid input");
 }
