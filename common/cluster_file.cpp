@@ -1,5 +1,6 @@
 #include "common/cluster_file.hpp"
 
+#include "common/number_layout.hpp"
 #include "common/text_input.hpp"
 
 namespace common {
@@ -11,11 +12,23 @@ ClusterFileWriter::ClusterFileWriter(const std::string& path, const std::string&
 }
 
 void ClusterFileWriter::add_atom(int type_index, double x, double y, double z) {
-  out_.write_integer(type_index).write(' ').write_real(x).write(' ').write_real(y);
-  out_.write(' ').write_real(z).end_line();
+  atoms_ += integer_layout(type_index, 0);
+  atoms_ += ' ';
+  append_default_layout(x, atoms_);
+  atoms_ += ' ';
+  append_default_layout(y, atoms_);
+  atoms_ += ' ';
+  append_default_layout(z, atoms_);
+  atoms_ += "\r\n";
+}
+
+void ClusterFileWriter::pass_on_atoms() {
+  out_.write(atoms_);
+  atoms_.clear();
 }
 
 void ClusterFileWriter::finish(int type_count) {
+  pass_on_atoms();
   for (int i = 1; i <= type_count; ++i) {
     out_.write_integer(i).write(" 100 100 ").write_integer(10 * i).end_line();
   }

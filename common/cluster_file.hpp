@@ -24,12 +24,19 @@ class ClusterFileWriter {
   ClusterFileWriter(const std::string& path, const std::string& label,
                     const std::string& comment);
   // "2  1.0000000000000000E+000 -2.5000000000000000E-001  0.0000000000000000E+000"
+  // The lines gather here and reach the file in one block, since a cluster
+  // of a hundred atoms would otherwise cost a call to the system every 256
+  // bytes.
   void add_atom(int type_index, double x, double y, double z);
+  // Hands the lines gathered so far to the file's output, so that a run
+  // ended by the failure report still leaves them in the file.
+  void pass_on_atoms();
   // The placeholder lines of types 1..type_count, then the file is closed.
   void finish(int type_count);
 
  private:
   TextOutput out_;
+  std::string atoms_;
 };
 
 // The records of a cluster file, in file order; type indices stay reals, as

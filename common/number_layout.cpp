@@ -141,7 +141,31 @@ DigitString digit_string(double v, int max_digits) {
   return ds;
 }
 
-std::string default_layout(double v) { return scientific_layout(v, 24); }
+// The 17 digits of the default layout are those of to_chars at 16 decimals,
+// so the text is built straight from its output, without a digit string:
+// cluster files hold millions of these.
+void append_default_layout(double v, std::string& out) {
+  if (!std::isfinite(v)) {
+    out += special_text(v, 24);
+    return;
+  }
+  char text[40];
+  text[0] = std::signbit(v) ? '-' : ' ';
+  const auto result =
+      std::to_chars(text + 1, text + sizeof text, std::fabs(v), std::chars_format::scientific, 16);
+  const char* e = std::find(text + 1, result.ptr, 'e');
+  int exponent = 0;
+  std::from_chars(e[1] == '+' ? e + 2 : e + 1, result.ptr, exponent);
+  out.append(text, static_cast<std::size_t>(e - text));
+  out += 'E';
+  out += exponent_text(exponent);
+}
+
+std::string default_layout(double v) {
+  std::string text;
+  append_default_layout(v, text);
+  return text;
+}
 
 std::string scientific_layout(double v, int width) {
   if (!std::isfinite(v)) return special_text(v, width);

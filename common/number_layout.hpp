@@ -16,6 +16,8 @@ DigitString digit_string(double v, int max_digits);
 
 // 17 significant digits, always 24 characters: " 1.0000000000000000E+000".
 std::string default_layout(double v);
+// The same, appended to `out` (no text of its own to allocate).
+void append_default_layout(double v, std::string& out);
 
 // w - 7 significant digits (2..17), right-justified in w: " 1.2346E+003" (w = 12).
 std::string scientific_layout(double v, int width);

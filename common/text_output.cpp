@@ -32,6 +32,7 @@ struct TextOutput::Impl {
     if (!is_open) fail_io(kFileNotOpen, name + ": written after it was closed");
   }
   void pass_on();
+  void send(const char* bytes, std::size_t size);
   void append(const char* bytes, std::size_t size);
   void close_target();
 };
@@ -57,9 +58,14 @@ void report_write_error(int err, const std::string& name) {
 }  // namespace
 
 void TextOutput::Impl::pass_on() {
+  send(buffer, used);
+  used = 0;
+}
+
+void TextOutput::Impl::send(const char* bytes, std::size_t size) {
   std::size_t done = 0;
-  while (done < used) {
-    ssize_t n = ::write(fd, buffer + done, used - done);
+  while (done < size) {
+    ssize_t n = ::write(fd, bytes + done, size - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       used = 0;
@@ -68,11 +74,17 @@ void TextOutput::Impl::pass_on() {
     }
     done += static_cast<std::size_t>(n);
   }
-  used = 0;
 }
 
 void TextOutput::Impl::append(const char* bytes, std::size_t size) {
   check_open();
+  // A block of a whole buffer or more goes out in one call once what waits
+  // in front of it has gone: the same bytes in the same order, in fewer calls.
+  if (size >= kBufferSize && !is_console) {
+    pass_on();
+    send(bytes, size);
+    return;
+  }
   while (size > 0) {
     std::size_t n = std::min(size, kBufferSize - used);
     std::memcpy(buffer + used, bytes, n);

@@ -1,5 +1,7 @@
 #include "kirne/cluster_writer.hpp"
 
+#include <cmath>
+
 #include "common/checked_real.hpp"
 #include "common/cluster_file.hpp"
 
@@ -11,45 +13,58 @@ using common::checked_add;
 using common::checked_mul;
 using common::checked_sub;
 
-void write_atoms(common::ClusterFileWriter& file, RunState& s) {
-  const std::int32_t nat = s.NAT;
-  for (std::int32_t i = 1; i <= nat; ++i) {
-    std::uint8_t index = type_index(s, i);
-    s.POTI[i] = index;
-    double xi = checked_sub(s.X[i], s.X0);
-    double yi = checked_sub(s.Y[i], s.Y0);
-    double zi = checked_sub(s.Z[i], s.Z0);
+// True when every place and squared distance of the cluster is a finite
+// number, so that none of the checked operations below can end the run.
+bool finite_places(const Frame& frame, const Neighbourhood& around, const Absorber& absorber) {
+  for (std::size_t k = 0; k < around.size(); ++k) {
+    const std::size_t i = around.atoms[k];
+    const double xi = frame.x[i] - absorber.x, yi = frame.y[i] - absorber.y;
+    const double zi = frame.z[i] - absorber.z;
+    if (!std::isfinite((xi * xi + yi * yi) + zi * zi)) return false;
+  }
+  return true;
+}
+
+void write_atoms(const Frame& frame, const Neighbourhood& around,
+                 const std::vector<std::uint8_t>& type_indices, const Absorber& absorber,
+                 double radius_squared, common::ClusterFileWriter& file) {
+  // A place that is no number may end the run with the failure report part
+  // way through the file; the lines before it then reach the file one by
+  // one, as the report expects to find them.
+  const bool may_fail = !around.periodic && !finite_places(frame, around, absorber);
+  for (std::size_t k = 0; k < around.size(); ++k) {
+    const std::size_t i = around.atoms[k];
+    // Without a cell the place is worked out here, checked, as it always was.
+    double xi = around.periodic ? around.dx[k] : checked_sub(frame.x[i], absorber.x);
+    double yi = around.periodic ? around.dy[k] : checked_sub(frame.y[i], absorber.y);
+    double zi = around.periodic ? around.dz[k] : checked_sub(frame.z[i], absorber.z);
     double r2 =
         checked_add(checked_add(checked_mul(xi, xi), checked_mul(yi, yi)), checked_mul(zi, zi));
     // The boundary belongs to the cluster; a distance that is not a number
     // fails the test and leaves the atom out.
-    if (!(r2 <= s.RMAX2)) continue;
-    file.add_atom(index, xi, yi, zi);
+    if (!(r2 <= radius_squared)) continue;
+    file.add_atom(i == absorber.index() ? 0 : type_indices[i], xi, yi, zi);
+    if (may_fail) file.pass_on_atoms();
   }
 }
 
 }  // namespace
 
-std::string cluster_file_name(const RunState& s) {
-  return s.NAME + "_" + s.NCLST + s.NCLST2 + ".xyz";
+std::string cluster_file_name(const std::string& base_name, const Frame& frame,
+                              const Absorber& absorber) {
+  return base_name + "_" + frame.label + absorber.label + ".xyz";
 }
 
-std::uint8_t type_index(const RunState& s, std::int32_t i) {
-  if (i == s.NAT0) return 0;
-  const Symbol& symbol = s.POT[i];
-  for (std::int32_t j = s.NPOT; j >= 1; --j) {
-    if (s.POTN[j] == symbol) return static_cast<std::uint8_t>(j);
-  }
-  return 0;
-}
-
-void write_cluster(RunState& s) {
-  s.FILENAME_OUT = cluster_file_name(s);
+void write_cluster(const RunParameters& parameters, const Frame& frame, const Neighbourhood& around,
+                   const std::vector<std::uint8_t>& type_indices, const Absorber& absorber,
+                   common::ClusterListWriter& cluster_list) {
+  const std::string name =
+      cluster_file_name(parameters.base_name, frame, absorber);  // FILENAME_OUT
   // The list line goes out first, so a stopped run still names the cluster.
-  s.FVC->add(s.FILENAME_OUT);
-  common::ClusterFileWriter file(s.FILENAME_OUT, s.NCLST + s.NCLST2, s.STCOM);
-  write_atoms(file, s);
-  file.finish(s.NPOT);
+  cluster_list.add(name);
+  common::ClusterFileWriter file(name, frame.label + absorber.label, frame.comment);
+  write_atoms(frame, around, type_indices, absorber, parameters.cluster_radius_squared, file);
+  file.finish(parameters.type_count());
 }
 
 }  // namespace kirne

@@ -1,12 +1,12 @@
 #include "kirne/console_dialog.hpp"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/text_input.hpp"
 #include "common/text_output.hpp"
-#include "kirne/orderly_stop.hpp"
-#include "kirne/run_setup.hpp"
+#include "kirne/type_table.hpp"
 
 namespace kirne {
 
@@ -23,19 +23,20 @@ void prompt(const char* text) {
 }
 
 // A question whose answer will never come would otherwise be asked forever.
-void require_answer() {
-  if (!in().at_eof()) return;
+MaybeStop require_answer() {
+  if (!in().at_eof()) return std::nullopt;
   out().end_line();
-  stop_with_line(" Standard input has ended while a question was waiting !!!");
+  return RunStop{" Standard input has ended while a question was waiting !!!"};
 }
 
-// The whole answer line. Its line end is consumed here, so an empty line is
-// an answer of its own and never takes the next answer with it.
-std::string answer_line() {
-  require_answer();
-  std::string answer = in().read_until_cr_or_lf();
+// The whole answer line, or the stop when none can come. Its line end is
+// consumed here, so an empty line is an answer of its own and never takes
+// the next answer with it.
+MaybeStop answer_line(std::string& answer) {
+  if (MaybeStop stop = require_answer()) return stop;
+  answer = in().read_until_cr_or_lf();
   in().skip_past_cr_or_lf();
-  return answer;
+  return std::nullopt;
 }
 
 std::vector<std::string> words(const std::string& text) {
@@ -50,15 +51,16 @@ std::vector<std::string> words(const std::string& text) {
   return found;
 }
 
-// Only the first character counts; anything but N, Y, n, y asks again.
-bool ask_yes_no(const char* question) {
-  bool flag = false;
+// Only the first character counts; anything but N, Y, n, y asks again. Each
+// flag starts false and is only ever set to true.
+MaybeStop ask_yes_no(const char* question, bool& flag) {
   for (;;) {
     prompt(question);
-    std::string answer = answer_line();
-    char cch = answer.empty() ? '\0' : answer[0];
+    std::string answer;
+    if (MaybeStop stop = answer_line(answer)) return stop;
+    char cch = answer.empty() ? '\0' : answer[0];  // CCH
     if (cch == 'Y' || cch == 'y') flag = true;
-    if (cch == 'Y' || cch == 'y' || cch == 'N' || cch == 'n') return flag;
+    if (cch == 'Y' || cch == 'y' || cch == 'N' || cch == 'n') return std::nullopt;
   }
 }
 
@@ -78,67 +80,73 @@ void print_banner(RunMode mode) {
   line("");
 }
 
-void ask_atom_types(RunState& state) {
+MaybeStop ask_atom_types(RunParameters& parameters) {
   std::vector<std::string> central;
   while (central.empty()) {
     prompt("Enter central atom type: ");
-    central = words(answer_line());
+    std::string answer;
+    if (MaybeStop stop = answer_line(answer)) return stop;
+    central = words(answer);
   }
   prompt("Enter other atom types: ");
-  std::vector<std::string> others = words(answer_line());
-  require_type_table_room(static_cast<long long>(others.size()) + 1);
-  state.POTN[1] = type_form(central[0]);
-  for (std::size_t j = 0; j < others.size(); ++j) {
-    state.POTN[static_cast<long long>(j) + 2] = type_form(others[j]);
-  }
-  state.NPOT = static_cast<std::int32_t>(others.size()) + 1;
-  state.CENTATOM = state.POTN[1];
+  std::string others;
+  if (MaybeStop stop = answer_line(others)) return stop;
+  std::vector<std::string> types{central.front()};
+  for (std::string& other : words(others)) types.push_back(std::move(other));
+  return take_types(types, parameters);
 }
 
-void print_type_table(const RunState& state) {
-  out().write("Number of different atoms: ").write_integer(state.NPOT).end_line();
+void print_type_table(const RunParameters& parameters) {
+  out().write("Number of different atoms: ").write_integer(parameters.type_count()).end_line();
   line("");
   out().write("Atoms types are: ");
-  for (std::int32_t j = 1; j <= state.NPOT; ++j) out().write(state.POTN[j]).write(' ');
+  for (const Symbol& type : parameters.types) out().write(type).write(' ');
   out().end_line();
-  line("Central atom type is: " + state.CENTATOM);
+  line("Central atom type is: " + parameters.absorber_type());
 }
 
-void ask_name_and_rmax(RunState& state) {
+MaybeStop ask_name_and_radius(RunParameters& parameters) {
   prompt("Enter XYZ-filename without extension: ");
-  state.NAME = answer_line();
+  if (MaybeStop stop = answer_line(parameters.trajectory_name)) return stop;
   prompt("Enter Rmax: ");
-  require_answer();
-  state.RMAX_FROM_ABSORBER = in().read_real();
+  if (MaybeStop stop = require_answer()) return stop;
+  parameters.cluster_radius = in().read_real();
   in().skip_past_cr_or_lf();
+  return std::nullopt;
 }
 
-void print_parameter_echo(const RunState& state) {
+void print_parameter_echo(const RunParameters& parameters) {
   line("");
-  line("XYZ-filename: " + state.NAME);
+  line("XYZ-filename: " + parameters.trajectory_name);
   out().write("Number of configurations to skip from the beginning: ");
-  out().write_integer(state.SKIPFIRST).end_line();
+  out().write_integer(parameters.skip_first).end_line();
   out().write("Number of configurations to skip during the run: ");
-  out().write_integer(state.SKIP).end_line();
+  out().write_integer(parameters.skip_between).end_line();
   out().write("Maximal distance from the absorber Rmax: ");
-  out().write_real(state.RMAX_FROM_ABSORBER).end_line();
+  out().write_real(parameters.cluster_radius).end_line();
   line("");
 }
 
-void ask_distribution_choices(RunState& state) {
-  state.FL_G2 = ask_yes_no("Do you want to calculate RDF_G2 and PRDFs ?[y/n] ");
-  state.FL_G3 = ask_yes_no("Do you want to calculate RDF_G3 and PRDFs ?[y/n] ");
-  state.FL_G4 = ask_yes_no("Do you want to calculate RDF_G4 and PRDFs ?[y/n] ");
+MaybeStop ask_distribution_choices(RunParameters& parameters) {
+  DistributionChoice& choice = parameters.distributions;
+  if (MaybeStop stop = ask_yes_no("Do you want to calculate RDF_G2 and PRDFs ?[y/n] ", choice.g2)) {
+    return stop;
+  }
+  if (MaybeStop stop = ask_yes_no("Do you want to calculate RDF_G3 and PRDFs ?[y/n] ", choice.g3)) {
+    return stop;
+  }
+  return ask_yes_no("Do you want to calculate RDF_G4 and PRDFs ?[y/n] ", choice.g4);
 }
 
 // The trajectory is not open yet, so its length is unknown; the maximum
 // shown is the limit that reads every configuration there is.
-void ask_cluster_limit(RunState& state) {
+MaybeStop ask_configuration_limit(RunParameters& parameters) {
   out().write(" How many clusters do you want to calculate (MAX=");
-  out().write_integer(state.NCLMAX).write(")? ").end_line();
-  require_answer();
-  state.NCLMAX = in().read_integer();
+  out().write_integer(parameters.configuration_limit).write(")? ").end_line();
+  if (MaybeStop stop = require_answer()) return stop;
+  parameters.configuration_limit = in().read_integer();
   in().skip_past_cr_or_lf();
+  return std::nullopt;
 }
 
 void pause_for_enter() {

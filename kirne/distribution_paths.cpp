@@ -17,8 +17,8 @@ namespace {
 // S passes every one of its atoms P twice on its way round, once going out and
 // once coming back, so by the triangle inequality S >= 2 * |P - absorber|.
 // Rows stop at bin last_bin, and a path reaches bin last_bin + 1 or more once
-// (S / DR) * 0.5 > last_bin + 0.5. The limit below sits a further whole bin
-// past that (S > (2 * last_bin + 3) * DR), far beyond the few ulps by which
+// (S / kBinWidth) * 0.5 > last_bin + 0.5. The limit below sits a further whole bin
+// past that (S > (2 * last_bin + 3) * kBinWidth), far beyond the few ulps by which
 // rounded legs and rounded partial sums can stray from the exact geometry, so
 // an atom farther than limit / 2 from the absorber, or a partial path already
 // longer than the limit with the shortest way home added, only ever feeds
@@ -41,14 +41,14 @@ struct Step {
 
 // Per-worker histograms; index 0 takes the dropped paths, so no branch.
 struct Counts {
-  std::vector<double> g3 = std::vector<double>(RMAX + 1, 0.0);
-  std::vector<double> g4 = std::vector<double>(RMAX + 1, 0.0);
+  std::vector<double> g3 = std::vector<double>(kBinCount + 1, 0.0);
+  std::vector<double> g4 = std::vector<double>(kBinCount + 1, 0.0);
 };
 
 Reach find_reach(const PathFrame& frame, int last_bin) {
   Reach reach;
   reach.frame = &frame;
-  reach.limit = (2.0 * last_bin + 3.0) * DR;
+  reach.limit = (2.0 * last_bin + 3.0) * kBinWidth;
   const int a = frame.absorber;
   for (int i = 0; i < frame.atom_count; ++i) {
     if (i == a) continue;
@@ -124,10 +124,10 @@ void count_hubs(const Reach& reach, int first, int stride, bool want_g3, bool wa
 // Below this many reachable atoms (about 8 A around a metal atom) one call
 // takes a few milliseconds at most, and starting a thread, or waiting for a
 // busy core to run it, costs more than it saves.
-constexpr std::size_t THREADED_REACH = 160;
+constexpr std::size_t kThreadedReach = 160;
 
 unsigned worker_count(std::size_t reach_size) {
-  if (reach_size < THREADED_REACH) return 1;
+  if (reach_size < kThreadedReach) return 1;
   const unsigned cores = std::thread::hardware_concurrency();
   return std::clamp(cores, 1u, 8u);
 }
@@ -155,7 +155,7 @@ void add_closed_paths(const PathFrame& frame, int last_bin, double* g3, double* 
   for (std::thread& t : threads) t.join();
   // Counts are whole numbers far below 2^53, so the order of adding is exact.
   for (const Counts& c : counts) {
-    for (int bin = 1; bin <= RMAX; ++bin) {
+    for (int bin = 1; bin <= kBinCount; ++bin) {
       if (g3 != nullptr) g3[bin - 1] += c.g3[bin];
       if (g4 != nullptr) g4[bin - 1] += c.g4[bin];
     }

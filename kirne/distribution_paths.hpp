@@ -16,7 +16,7 @@ struct PathFrame {
 
 // Adds one count per closed path to g3 (absorber -> I -> K -> absorber, I and
 // K distinct non-absorbers) and g4 (absorber -> I -> K -> L -> absorber, no
-// two consecutive stops the same atom), at index bin - 1 of arrays of RMAX
+// two consecutive stops the same atom), at index bin - 1 of arrays of kBinCount
 // counts; a null table is not wanted. Every path whose bin is at most
 // last_bin is counted exactly as the full enumeration counts it; paths of
 // higher bins may be left out.

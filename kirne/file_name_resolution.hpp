@@ -2,7 +2,8 @@
 // From the name the user gave to the trajectory file that is opened.
 #include <string>
 
-#include "kirne/run_state.hpp"
+#include "kirne/run_parameters.hpp"
+#include "kirne/run_stop.hpp"
 
 namespace kirne {
 
@@ -12,11 +13,12 @@ struct ResolvedName {
 };
 
 // "md" and "md.xyz" open md.xyz with base md; "md.XYZ" opens md.XYZ with
-// base md; "md.Xyz" opens md.Xyz.xyz; "run.1.xyz" keeps base run.
+// base md; "md.Xyz" opens md.Xyz.xyz; "run.1.xyz" keeps base run. A name
+// ending in .lammpstrj or .dump opens that file and is the base as well.
 ResolvedName resolve_file_name(const std::string& name);
 
-// Sets NAME and FILENAME, stops with " No input data file: " when the
-// directory has no entry of that name, and opens the trajectory as FV.
-void open_trajectory(RunState& state);
+// Sets the base name and the trajectory path from the name given; stops
+// with " No input data file: " when the directory has no entry of that name.
+MaybeStop find_trajectory(RunParameters& parameters);
 
 }  // namespace kirne

@@ -1,55 +1,89 @@
 // kirne: from a multi-frame XYZ trajectory to cluster files around the
 // absorber, the cluster list conf.dat and the distribution functions.
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/checked_real.hpp"
+#include "common/cluster_list.hpp"
+#include "common/text_input.hpp"
 #include "common/text_output.hpp"
+#include "kirne/command_line.hpp"
 #include "kirne/configuration_loop.hpp"
 #include "kirne/console_dialog.hpp"
+#include "kirne/distribution_output.hpp"
 #include "kirne/file_name_resolution.hpp"
-#include "kirne/run_setup.hpp"
-#include "kirne/run_state.hpp"
+#include "kirne/histograms.hpp"
+#include "kirne/radial_distribution_output.hpp"
+#include "kirne/run_counts.hpp"
+#include "kirne/run_files.hpp"
+#include "kirne/run_parameters.hpp"
+#include "kirne/run_stop.hpp"
+
+namespace {
+
+using namespace kirne;
+
+// Steps 1 to 5: every parameter, from the command line or the console.
+RunParameters take_parameters(int argc, char** argv, std::optional<common::TextOutput>& atom_copy) {
+  RunParameters parameters;
+  // 1. The options and the run mode; in argument-list mode every parameter.
+  stop_if(read_command_line(std::vector<std::string>(argv + 1, argv + argc), parameters));
+  const bool dialog = parameters.mode != RunMode::ArgumentList;
+  // 2. Test mode keeps a copy of every atom line read.
+  atom_copy = create_atom_copy(parameters.mode);
+  // 3. The banner, the atom types and the type table.
+  print_banner(parameters.mode);
+  if (dialog) stop_if(ask_atom_types(parameters));
+  print_type_table(parameters);
+  // 4. The trajectory name and Rmax, echoed with the skips. Rmax enters the
+  //    cluster test only as its square.
+  if (dialog) stop_if(ask_name_and_radius(parameters));
+  print_parameter_echo(parameters);
+  parameters.cluster_radius_squared =
+      common::checked_mul(parameters.cluster_radius, parameters.cluster_radius);
+  // 5. The distribution functions; test mode also asks for a configuration limit.
+  if (dialog) stop_if(ask_distribution_choices(parameters));
+  if (parameters.mode == RunMode::Test) stop_if(ask_configuration_limit(parameters));
+  return parameters;
+}
+
+// Step 9: the statistics, then the tables, divided by the configurations
+// used; with a periodic cell g(r) as well.
+void write_results(const RunParameters& parameters, const RunCounts& counts,
+                   const Histograms& histograms, const Symbol& absorber_symbol) {
+  print_statistics(counts);
+  const TableScale scale{counts.configurations_used, counts.absorbers_in_last_used};
+  write_distribution_tables(histograms, parameters.distributions, scale, absorber_symbol,
+                            parameters.types);
+  if (parameters.periodic && parameters.distributions.g2) {
+    write_radial_distributions(histograms, absorber_symbol, parameters.types);
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  using namespace kirne;
-  // 1. Every field, table and histogram at its start value.
-  static RunState state;
-  // 2. The run mode; in argument-list mode the parameters as well.
-  std::vector<std::string> args(argv + 1, argv + argc);
-  state.mode = decide_run_mode(args);
-  if (state.mode == RunMode::ArgumentList) read_argument_list(state, args);
-  bool asking = state.mode != RunMode::ArgumentList;
-  // 3. Test mode keeps a copy of every atom line read.
-  if (state.mode == RunMode::Test) state.FVV = common::TextOutput::create_file("ttt.xyz");
-  // 4. Banner, atom types, type table.
-  print_banner(state.mode);
-  if (asking) ask_atom_types(state);
-  print_type_table(state);
-  // 5. Trajectory name and Rmax.
-  if (asking) {
-    ask_name_and_rmax(state);
-  } else {
-    state.NAME = state.NAMEINP;
-  }
-  // 6. Parameter echo; Rmax enters the cluster test only as its square.
-  print_parameter_echo(state);
-  state.RMAX2 = common::checked_mul(state.RMAX_FROM_ABSORBER, state.RMAX_FROM_ABSORBER);
-  // 7. Distribution functions: asked, or G2 alone from the argument list.
-  if (asking) {
-    ask_distribution_choices(state);
-  } else {
-    state.FL_G2 = true;
-  }
-  // 8. Test mode: how many configurations at most.
-  state.NCLMAX = 2147483647;
-  if (state.mode == RunMode::Test) ask_cluster_limit(state);
-  // 9. The cluster list, empty until the first cluster is written.
-  state.FVC.emplace(common::kClusterListName);
-  // 10. Find and open the trajectory.
-  open_trajectory(state);
-  // 11. Configurations, clusters, statistics, distribution output.
-  run_configuration_loop(state);
+  // 1.-5. The options, the run mode and the parameters, asked or given.
+  std::optional<common::TextOutput> atom_copy;
+  RunParameters parameters = take_parameters(argc, argv, atom_copy);
+  // 6. The cluster list, empty until the first cluster is written.
+  common::ClusterListWriter cluster_list(common::kClusterListName);
+  // 7. Find and open the trajectory.
+  stop_if(find_trajectory(parameters));
+  RunFiles files{
+      TrajectoryReader(common::TextInput::open_file(parameters.trajectory_path), parameters),
+      std::move(cluster_list), std::move(atom_copy)};
+  // 8. Every configuration: its absorbers, their clusters and histograms.
+  RunCounts counts;
+  Histograms histograms;
+  Symbol absorber_symbol;
+  stop_if(walk_configurations(parameters, files, counts, histograms, absorber_symbol));
+  // 9. The statistics and the distribution tables.
+  write_results(parameters, counts, histograms, absorber_symbol);
+  // 10. The files close; test mode waits for Enter.
+  close_run_files(files);
   common::TextOutput::standard_output().flush();
   return 0;
 }

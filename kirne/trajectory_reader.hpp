@@ -1,25 +1,47 @@
 #pragma once
-// One configuration of the multi-frame XYZ trajectory: atom count, comment
-// line, then one line per atom with its symbol and coordinates.
-#include "kirne/run_state.hpp"
+// The trajectory, frame by frame, in whichever format it comes: multi-frame
+// (extended) XYZ or a LAMMPS text dump.
+#include <cstdint>
+#include <string>
+
 #include "common/text_input.hpp"
+#include "common/text_output.hpp"
+#include "kirne/frame.hpp"
+#include "kirne/lammps_dump_reader.hpp"
+#include "kirne/run_parameters.hpp"
+#include "kirne/run_stop.hpp"
+#include "kirne/xyz_frame_reader.hpp"
 
 namespace kirne {
 
-// The symbol at the start of an atom line, in upper case and padded to two
-// characters: blanks, tabs, signs and digits in front are passed, the first
-// two other characters are kept, and the blank or tab that ends the symbol
-// is consumed. A line end also ends it. A line without any symbol
-// character is a format error ("Invalid input").
-Symbol read_atom_symbol(common::TextInput& input);
+enum class TrajectoryFormat { Xyz, LammpsDump };
 
-// True when nothing but white space is left, so trailing blank lines never
-// count as a further, empty configuration.
-bool trajectory_finished(RunState& state);
+// True for a name ending in .lammpstrj or .dump: a LAMMPS text dump.
+bool has_dump_name(const std::string& name);
 
-// Reads the next configuration into NCL, NCLST, NAT, STCOM, POT, X, Y, Z;
-// in test mode copies every atom line to the console and to ttt.xyz. An
-// atom count outside 0..NMAX stops the run before any atom is read.
-void read_configuration(RunState& state);
+// A dump by its name (ending in .lammpstrj or .dump) or by its first line
+// (ITEM: TIMESTEP); anything else is read as XYZ.
+TrajectoryFormat detect_format(const std::string& path, common::TextInput& input);
+
+class TrajectoryReader {
+ public:
+  // Reads `input` by the parameters' path, type map and --pbc; they must
+  // outlive the reader.
+  TrajectoryReader(common::TextInput input, const RunParameters& parameters);
+
+  // True when nothing but white space is left, so trailing blank lines
+  // never count as a further, empty frame.
+  bool finished() { return input_.only_white_space_left(); }
+  // Reads frame `number`; with an atom copy (test mode) XYZ atom lines also
+  // go to the console and to the copy.
+  MaybeStop read(std::int32_t number, Frame& frame, common::TextOutput* atom_copy);
+  void close() { input_.close(); }
+
+ private:
+  common::TextInput input_;
+  TrajectoryFormat format_;
+  XyzReading xyz_;
+  LammpsDumpReader dump_;
+};
 
 }  // namespace kirne

@@ -23,9 +23,12 @@
 #include <vector>
 
 #include "brute_force_reference.hpp"
+#include "kirne/absorber.hpp"
 #include "kirne/distribution_accumulator.hpp"
 #include "kirne/distribution_bins.hpp"
-#include "kirne/run_state.hpp"
+#include "kirne/frame.hpp"
+#include "kirne/histograms.hpp"
+#include "kirne/neighbour_search.hpp"
 
 extern char** environ;
 
@@ -100,53 +103,56 @@ std::vector<std::vector<double>> read_frames(const fs::path& trajectory, int fra
   return result;
 }
 
-// Loads a frame and makes the atom nearest its bounding-box centre the absorber.
-void load(kirne::RunState& s, const std::vector<double>& xyz) {
-  s.NAT = static_cast<int>(xyz.size() / 3);
-  double lo[3] = {1e30, 1e30, 1e30}, hi[3] = {-1e30, -1e30, -1e30};
-  for (int i = 1; i <= s.NAT; ++i) {
-    s.X[i] = xyz[3 * i - 3], s.Y[i] = xyz[3 * i - 2], s.Z[i] = xyz[3 * i - 1];
-    s.POTI[i] = 1;
-    const double p[3] = {s.X[i], s.Y[i], s.Z[i]};
-    for (int k = 0; k < 3; ++k) lo[k] = std::min(lo[k], p[k]), hi[k] = std::max(hi[k], p[k]);
-  }
-  double best = 1e30;
-  for (int i = 1; i <= s.NAT; ++i) {
-    const double d = std::hypot(s.X[i] - (lo[0] + hi[0]) / 2, s.Y[i] - (lo[1] + hi[1]) / 2,
-                                s.Z[i] - (lo[2] + hi[2]) / 2);
-    if (d < best) best = d, s.NAT0 = i;
-  }
-  s.POTI[s.NAT0] = 0;
-}
+// One frame with the atom nearest its bounding-box centre as the absorber.
+struct Loaded {
+  kirne::Frame frame;
+  std::vector<std::uint8_t> types;
+  kirne::Absorber absorber;
+};
 
-void set_choices(kirne::RunState& s, bool g2, bool g3, bool g4) {
-  s.FL_G2 = g2, s.FL_G3 = g3, s.FL_G4 = g4;
-  s.RMAX_FROM_ABSORBER = bench_rmax;
-  s.RMAX2 = bench_rmax * bench_rmax;
+Loaded load(const std::vector<double>& xyz) {
+  Loaded l;
+  l.frame.resize(static_cast<std::int32_t>(xyz.size() / 3));
+  double lo[3] = {1e30, 1e30, 1e30}, hi[3] = {-1e30, -1e30, -1e30};
+  for (std::size_t i = 0; i < l.frame.x.size(); ++i) {
+    l.frame.x[i] = xyz[3 * i], l.frame.y[i] = xyz[3 * i + 1], l.frame.z[i] = xyz[3 * i + 2];
+    for (int k = 0; k < 3; ++k)
+      lo[k] = std::min(lo[k], xyz[3 * i + k]), hi[k] = std::max(hi[k], xyz[3 * i + k]);
+  }
+  l.types.assign(l.frame.x.size(), 1);
+  double best = 1e30;
+  for (std::size_t i = 0; i < l.frame.x.size(); ++i) {
+    const double d =
+        std::hypot(l.frame.x[i] - (lo[0] + hi[0]) / 2, l.frame.y[i] - (lo[1] + hi[1]) / 2,
+                   l.frame.z[i] - (lo[2] + hi[2]) / 2);
+    if (d < best) best = d, l.absorber.number = static_cast<std::int32_t>(i) + 1;
+  }
+  return l;
 }
 
 // Seconds per frame of the full enumeration on the cut, for one choice.
-double brute_seconds(kirne::RunState& s, const std::vector<std::vector<double>>& cut, bool g2,
-                     bool g3, bool g4, reference::Histograms& h) {
-  set_choices(s, g2, g3, g4);
+double brute_seconds(const std::vector<std::vector<double>>& cut,
+                     const kirne::DistributionChoice& choice, reference::Histograms& h) {
   const auto start = std::chrono::steady_clock::now();
-  for (const auto& frame : cut) {
-    load(s, frame);
-    reference::brute_force_add(s, h);
+  for (const auto& xyz : cut) {
+    const Loaded l = load(xyz);
+    reference::brute_force_add(l.frame, l.types, l.absorber.index(), choice, h);
   }
   return seconds_since(start) / static_cast<double>(cut.size());
 }
 
-bool fast_agrees(kirne::RunState& s, const std::vector<std::vector<double>>& cut,
-                 const reference::Histograms& h) {
-  set_choices(s, true, true, true);
-  for (const auto& frame : cut) {
-    load(s, frame);
-    kirne::prdf_calc(s);
+bool fast_agrees(const std::vector<std::vector<double>>& cut, const reference::Histograms& h) {
+  auto fast = std::make_unique<kirne::Histograms>();
+  for (const auto& xyz : cut) {
+    const Loaded l = load(xyz);
+    kirne::Neighbourhood around;
+    kirne::NeighbourSearch(l.frame, nullptr, kirne::search_radius(bench_rmax))
+        .find(l.absorber.index(), around);
+    kirne::add_absorber_contributions(around, l.types, {true, true, true}, bench_rmax, *fast);
   }
-  const int written = static_cast<int>(std::floor(bench_rmax / kirne::DR + 1e-9));
+  const int written = static_cast<int>(std::floor(bench_rmax / kirne::kBinWidth + 1e-9));
   for (int bin = 1; bin <= written; ++bin) {
-    if (s.RDF_G2[bin] != h.g2[bin] || s.RDF_G3[bin] != h.g3[bin] || s.RDF_G4[bin] != h.g4[bin])
+    if (fast->g2[bin] != h.g2[bin] || fast->g3[bin] != h.g3[bin] || fast->g4[bin] != h.g4[bin])
       return false;
   }
   return true;
@@ -162,8 +168,8 @@ int main(int argc, char** argv) {
   const fs::path trajectory = given(1, KIRNE_BENCH_TRAJECTORY);
   const std::string binary = given(2, KIRNE_BINARY).string();
   if (argc > 3) bench_rmax = std::atof(argv[3]);
-  const fs::path dir = fs::temp_directory_path() / ("kirne-distribution-bench-" +
-                                                     std::to_string(getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("kirne-distribution-bench-" + std::to_string(getpid()));
   fs::create_directories(dir);
   fs::create_symlink(trajectory, dir / "traj.xyz");
   const auto frames = read_frames(trajectory, 0, 0);
@@ -189,13 +195,16 @@ int main(int argc, char** argv) {
   std::printf("G3+G4 cost %.2fx the G2-only run (target at most 3x)\n", full.wall / plain.wall);
 
   // 2. The accumulation alone, G3 and G4, on the full frames.
-  auto s = std::make_unique<kirne::RunState>();
-  set_choices(*s, false, true, true);
+  auto histograms = std::make_unique<kirne::Histograms>();
   double paths = 0.0;
-  for (const auto& frame : frames) {
-    load(*s, frame);
+  for (const auto& xyz : frames) {
+    const Loaded l = load(xyz);
     const auto start = std::chrono::steady_clock::now();
-    kirne::prdf_calc(*s);
+    kirne::Neighbourhood around;
+    kirne::NeighbourSearch(l.frame, nullptr, kirne::search_radius(bench_rmax))
+        .find(l.absorber.index(), around);
+    kirne::add_absorber_contributions(around, l.types, {false, true, true}, bench_rmax,
+                                      *histograms);
     paths += seconds_since(start);
   }
   const double fast_per_frame = paths / frame_count;
@@ -203,24 +212,22 @@ int main(int argc, char** argv) {
 
   // 3. The full enumeration on the cut, extrapolated.
   auto cut = read_frames(trajectory, CUT_FRAMES, CUT_ATOMS);
-  auto b = std::make_unique<kirne::RunState>();
   reference::Histograms h;
-  const double g2 = brute_seconds(*b, cut, true, false, false, h);
-  const double g3 = brute_seconds(*b, cut, false, true, false, h);
-  const double g4 = brute_seconds(*b, cut, false, false, true, h);
+  const double g2 = brute_seconds(cut, {true, false, false}, h);
+  const double g3 = brute_seconds(cut, {false, true, false}, h);
+  const double g4 = brute_seconds(cut, {false, false, true}, h);
   const double scale = static_cast<double>(atoms) / CUT_ATOMS;
   const double g34_whole = g3 * scale * scale + g4 * scale * scale * scale;
-  std::printf("full enumeration, %d atoms: G2 %.6f s, G3 %.4f s, G4 %.3f s per frame\n",
-              CUT_ATOMS, g2, g3, g4);
+  std::printf("full enumeration, %d atoms: G2 %.6f s, G3 %.4f s, G4 %.3f s per frame\n", CUT_ATOMS,
+              g2, g3, g4);
   std::printf("extrapolated to %d atoms: G2 %.5f s, G3 %.2f s, G4 %.1f s per frame\n", atoms,
               g2 * scale, g3 * scale * scale, g4 * scale * scale * scale);
   std::printf("G3+G4: full enumeration / accumulation = %.0fx (target at least 1000x)\n",
               g34_whole / fast_per_frame);
   std::printf("G3+G4: full enumeration / whole kirne run = %.0fx\n",
               g34_whole / (full.wall / frame_count));
-  b->RDF_G2.fill(0.0), b->RDF_G3.fill(0.0), b->RDF_G4.fill(0.0);
   std::printf("fast and full enumeration agree on the cut: %s\n",
-              fast_agrees(*b, cut, h) ? "yes" : "NO");
+              fast_agrees(cut, h) ? "yes" : "NO");
   fs::remove_all(dir);
   return 0;
 }

@@ -20,8 +20,8 @@
 
 #include "child_process.hpp"
 #include "fuzz_inputs.hpp"
-#include "kirne/run_state.hpp"
-#include "kirne/trajectory_reader.hpp"
+#include "kirne/frame.hpp"
+#include "kirne/xyz_frame_reader.hpp"
 
 namespace fs = std::filesystem;
 using namespace kirne_fuzz;
@@ -57,20 +57,17 @@ std::string describe(const ChildResult& result) {
                        : "signal " + std::to_string(result.code);
 }
 
-// Built once before the children are forked, which then share its pages.
-kirne::RunState& reader_state() {
-  static kirne::RunState state;
-  return state;
-}
-
 // Reads every configuration of the text, as the configuration loop does.
 std::string check_reader(const std::string& trajectory) {
   ChildResult result = run_forked(
       [&trajectory] {
-        kirne::RunState& state = reader_state();
-        state.FILENAME = "fuzz.xyz";
-        state.FV = common::TextInput::from_string(trajectory);
-        while (!kirne::trajectory_finished(state)) kirne::read_configuration(state);
+        common::TextInput input = common::TextInput::from_string(trajectory);
+        kirne::Frame frame;
+        const std::string path = "fuzz.xyz";
+        const kirne::XyzReading reading{&path};
+        for (std::int32_t number = 1; !input.only_white_space_left(); ++number) {
+          if (kirne::read_xyz_frame(input, number, reading, frame)) break;
+        }
       },
       TIME_LIMIT_SECONDS);
   if (result.exited && (result.code == 0 || result.code == 217)) return "";
@@ -131,7 +128,6 @@ int main(int argc, char** argv) {
   long iteration = 0;
   int failures = 0;
   long program_runs = 0;
-  reader_state();
   for (; iteration < options.iterations; ++iteration) {
     double elapsed =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

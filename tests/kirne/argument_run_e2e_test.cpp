@@ -131,40 +131,6 @@ TEST(ArgumentRun, UnreadableNumbersBecomeZero) {
   }
 }
 
-// Leading count, digits after the symbol, a charge, a tab after the symbol,
-// several blanks, CR LF line ends: symbols FE, C, CA, FE, O.
-TEST(ArgumentRun, AtomSymbolRules) {
-  TempDir dir;
-  write_file(dir / "md.xyz",
-             "5\r\nc\r\n17 Fe 0 0 0\r\nC12 1 0 0\r\nCa2+ 0 1 0\r\nFe\t0 0 1\r\nO    -1 0 0");
-  run_kirne(dir, {"md", "0", "0", "5", "Fe", "1", "C", "Ca", "O"});
-  EXPECT_EQ(
-      read_file(dir / "md_1.xyz"),
-      crlf("# Cluster: 1. c\n" + atom(0, ZERO, ZERO, ZERO) + atom(2, ONE, ZERO, ZERO) +
-           atom(3, ZERO, ONE, ZERO) + atom(1, ZERO, ZERO, ONE) + atom(4, MINUS_ONE, ZERO, ZERO) +
-           "1 100 100 10\n2 100 100 20\n3 100 100 30\n4 100 100 40\n"));
-}
-
-TEST(ArgumentRun, FileNameForms) {
-  struct Case {
-    const char* given;
-    const char* file;
-    const char* cluster;
-  };
-  for (const Case& c :
-       {Case{"md.xyz", "md.xyz", "md_1.xyz"}, Case{"md", "md.xyz", "md_1.xyz"},
-        Case{"md.XYZ", "md.XYZ", "md_1.xyz"}, Case{"md.Xyz", "md.Xyz.xyz", "md.Xyz_1.xyz"},
-        Case{"run.1.xyz", "run.1.xyz", "run_1.xyz"}}) {
-    TempDir dir;
-    write_file(dir / c.file, "1\n\nO 0 0 0\n");
-    auto run = run_kirne(dir, {c.given, "0", "0", "1", "O", "0"});
-    EXPECT_EQ(run.exit_code, 0) << c.given;
-    EXPECT_EQ(read_file(dir / "conf.dat"), crlf(std::string(c.cluster) + "\n")) << c.given;
-    EXPECT_NE(run.out.find(crlf(std::string("XYZ-filename: ") + c.given + "\n")),
-              std::string::npos);
-  }
-}
-
 // The distance range of the distribution tables (one row per 0.01 A up to
 // MAXR): the smallest half extent of configuration 1 (here 5 of 5, 10, 15)
 // when that is the only configuration, Rmax once a second one is read, and

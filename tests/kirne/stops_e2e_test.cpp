@@ -99,9 +99,9 @@ TEST(Stops, StandardInputEndsWhileAQuestionWaits) {
 
 TEST(Stops, AtomCountsAndAtomNumbersOutsideTheConfiguration) {
   TempDir dir;
-  auto run = run_on(dir, "200001\n\n", {"md", "0", "0", "5", "Fe", "0"});
+  auto run = run_on(dir, "-3\n\n", {"md", "0", "0", "5", "Fe", "0"});
   EXPECT_EQ(run.out, ARGUMENT_HEAD + crlf(" Configuration 1 of md.xyz has an atom count of "
-                                          "200001, allowed are 0 to 200000 !!!\n"));
+                                          "-3, allowed are 0 or more !!!\n"));
   run = run_on(dir, "2\n\nFe 0 0 0\nFe 1 0 0\n", {"md", "0", "0", "5", "Fe", "9"});
   EXPECT_EQ(run.out, ARGUMENT_HEAD + crlf(" Atom 9 is not present in configuration 1 of md.xyz, "
                                           "which has 2 atoms !!!\n"));
@@ -136,10 +136,10 @@ TEST(Stops, RmaxAnswerThatIsNoNumber) {
   TempDir dir;
   auto run = run_kirne(dir, {"int"}, "Fe\n\nmd\nabc\n");
   expect_failure_report(run, "EInOutError: Invalid input");
-  EXPECT_EQ(run.out, crlf(banner("!!! Running in the interactive mode !!!") +
-                          "Enter central atom type: Enter other atom types: " +
-                          type_table(1, "FE ", "FE") +
-                          "Enter XYZ-filename without extension: Enter Rmax: "));
+  EXPECT_EQ(run.out,
+            crlf(banner("!!! Running in the interactive mode !!!") +
+                 "Enter central atom type: Enter other atom types: " + type_table(1, "FE ", "FE") +
+                 "Enter XYZ-filename without extension: Enter Rmax: "));
   EXPECT_FALSE(std::filesystem::exists(dir / "conf.dat"));
 }
 

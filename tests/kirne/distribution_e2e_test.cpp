@@ -37,12 +37,13 @@ TEST(DistributionEndToEnd, TenConfigurationsOfFourAbsorbersAndAOneLetterSymbol) 
   // 80 counts / 10 configurations / 0.01 / 4 absorbers = 200; 40 counts: 100.
   TempDir dir;
   write_file(dir / "md.xyz", repeat("5\nsquare\nO 0 0 0\nO 2.5 0 0\nO 0 2.5 0\nO 2.5 2.5 0\n"
-                                    "Fe 60 0 0\n", 10));
+                                    "Fe 60 0 0\n",
+                                    10));
   const auto run = run_program(KIRNE_BINARY, {"md", "0", "0", "8.0", "O", "-4", "FE"}, dir.path());
   ASSERT_EQ(run.exit_code, 0) << run.err;
   EXPECT_TRUE(ends_with(run.out, "Saving G2 (RDF). \r\nSaving p-RDF. \r\n")) << run.out;
-  const std::string square = table(800, {{250, " 2.0000000000000000E+002"},
-                                         {354, " 1.0000000000000000E+002"}});
+  const std::string square =
+      table(800, {{250, " 2.0000000000000000E+002"}, {354, " 1.0000000000000000E+002"}});
   EXPECT_EQ(read_file(dir / "g2_tot.txt"), square);
   EXPECT_EQ(read_file(dir / "g2_O-O.txt"), square);
   EXPECT_EQ(read_file(dir / "g2_O-FE.txt"), table(800));
@@ -55,15 +56,30 @@ TEST(DistributionEndToEnd, TwoLetterAbsorberWithTypesItsOwnAndOxygen) {
   // 17.3 A lie beyond the last row (MAXR = Rmax = 8 after two configurations).
   TempDir dir;
   write_file(dir / "md.xyz", repeat("5\nt\nFe 0 0 0\nO 2 0 0\nO 0 2.5 0\nFe 10 10 10\n"
-                                    "O -10 -10 -10\n", 2));
+                                    "O -10 -10 -10\n",
+                                    2));
   const auto run = run_program(KIRNE_BINARY, {"md", "0", "0", "8.0", "Fe", "0", "O"}, dir.path());
   ASSERT_EQ(run.exit_code, 0) << run.err;
-  const std::string oxygen = table(800, {{200, " 1.0000000000000000E+002"},
-                                         {250, " 1.0000000000000000E+002"}});
+  const std::string oxygen =
+      table(800, {{200, " 1.0000000000000000E+002"}, {250, " 1.0000000000000000E+002"}});
   EXPECT_EQ(read_file(dir / "g2_tot.txt"), oxygen);
   EXPECT_EQ(read_file(dir / "g2_FE-O.txt"), oxygen);
   EXPECT_EQ(read_file(dir / "g2_FE-FE.txt"), table(800));
   EXPECT_TRUE(ends_with(read_file(dir / "g2_tot.txt"), "   8.00000\r\n"));
+}
+
+// Five configurations with SKIP 1: configurations 2 and 4 are used. Each
+// holds the absorber and one oxygen 2.0 A away, so bin 200 gathers 2 counts:
+// 2 / 2 used configurations / 0.01 / 1 absorber = 100. Divided by the 5
+// configurations read it would be 40.
+TEST(DistributionEndToEnd, TablesAreDividedByTheConfigurationsUsed) {
+  TempDir dir;
+  write_file(dir / "md.xyz", repeat("2\nt\nO 0 0 0\nO 2 0 0\n", 5));
+  const auto run = run_program(KIRNE_BINARY, {"md", "0", "1", "3.0", "O", "1"}, dir.path());
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const std::string expected = table(300, {{200, " 1.0000000000000000E+002"}});
+  EXPECT_EQ(read_file(dir / "g2_tot.txt"), expected);
+  EXPECT_EQ(read_file(dir / "g2_O-O.txt"), expected);
 }
 
 TEST(DistributionEndToEnd, PathTablesChosenInTheDialogReachTheLastRow) {
@@ -78,8 +94,8 @@ TEST(DistributionEndToEnd, PathTablesChosenInTheDialogReachTheLastRow) {
   ASSERT_EQ(run.exit_code, 0) << run.err;
   EXPECT_TRUE(ends_with(run.out, "Saving G3. \r\nSaving G4. \r\n")) << run.out;
   EXPECT_EQ(read_file(dir / "g3_tot.txt"), table(300, {{200, " 2.0000000000000000E+002"}}));
-  EXPECT_EQ(read_file(dir / "g4_tot.txt"), table(300, {{200, " 4.0000000000000000E+002"},
-                                                       {300, " 2.0000000000000000E+002"}}));
+  EXPECT_EQ(read_file(dir / "g4_tot.txt"),
+            table(300, {{200, " 4.0000000000000000E+002"}, {300, " 2.0000000000000000E+002"}}));
   EXPECT_FALSE(std::filesystem::exists(dir / "g2_tot.txt"));
   EXPECT_FALSE(std::filesystem::exists(dir / "g2_O-O.txt"));
 }

@@ -1,5 +1,7 @@
 // The tables as files: rows, values, names and the progress lines. Every
 // expected row is spelled out here from its bin number, not by the layouts.
+#include "kirne/distribution_output.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,12 +14,10 @@
 
 #include "common/text_output.hpp"
 #include "expected_tables.hpp"
-#include "kirne/distribution_output.hpp"
 #include "test_support.hpp"
 
 namespace {
 
-using kirne::RunState;
 using test_support::read_file;
 
 using expected::table;
@@ -27,16 +27,14 @@ class DistributionOutput : public ::testing::Test {
   void SetUp() override {
     previous_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_.path());
-    s_ = std::make_unique<RunState>();
-    s_->NCL = 1, s_->NCL3 = 1, s_->MAXR = 8.0, s_->NAT0 = 3, s_->POT[3] = "FE";
-    s_->NPOT = 2, s_->POTN[1] = "FE", s_->POTN[2] = "O ";
+    h_->row_limit = 8.0;
   }
   void TearDown() override { std::filesystem::current_path(previous_); }
 
   // Runs the output step and returns what it said on standard output.
   std::string save() {
     ::testing::internal::CaptureStdout();
-    kirne::prdf_save(*s_);
+    kirne::write_distribution_tables(*h_, choice_, scale_, absorber_symbol_, types_);
     common::TextOutput::standard_output().flush();
     return ::testing::internal::GetCapturedStdout();
   }
@@ -45,56 +43,56 @@ class DistributionOutput : public ::testing::Test {
 
   test_support::TempDir dir_;
   std::filesystem::path previous_;
-  std::unique_ptr<RunState> s_;
+  std::unique_ptr<kirne::Histograms> h_ = std::make_unique<kirne::Histograms>();
+  kirne::DistributionChoice choice_;
+  kirne::TableScale scale_{1, 1};
+  kirne::Symbol absorber_symbol_ = "FE";
+  std::vector<kirne::Symbol> types_{"FE", "O "};
 };
 
 TEST_F(DistributionOutput, TenConfigurationsOfFourAbsorbersTurn80CountsInto200) {
-  s_->NCL = 10, s_->NCL3 = 4, s_->FL_G2 = true;
-  s_->RDF_G2[250] = 80.0;  // 80 / 10 / 0.01 / 4
-  s_->RDF_G2[354] = 40.0;  // 40 / 10 / 0.01 / 4
-  s_->RDF_G2[801] = 99.0;  // 8.01 A lies past MAXR
+  scale_ = {10, 4}, choice_.g2 = true;
+  h_->g2[250] = 80.0;  // 80 / 10 / 0.01 / 4
+  h_->g2[354] = 40.0;  // 40 / 10 / 0.01 / 4
+  h_->g2[801] = 99.0;  // 8.01 A lies past the row limit
   EXPECT_EQ(save(), "Saving G2 (RDF). \r\nSaving p-RDF. \r\n");
-  EXPECT_EQ(file("g2_tot.txt"), table(800, {{250, " 2.0000000000000000E+002"},
-                                            {354, " 1.0000000000000000E+002"}}));
+  EXPECT_EQ(file("g2_tot.txt"),
+            table(800, {{250, " 2.0000000000000000E+002"}, {354, " 1.0000000000000000E+002"}}));
   EXPECT_FALSE(exists("g3_tot.txt"));
   EXPECT_FALSE(exists("g4_tot.txt"));
 }
 
 TEST_F(DistributionOutput, EveryTypeGetsAPartialFileNamedWithoutPaddingBlanks) {
-  s_->FL_G2 = true;
-  s_->PRDF[2][100] = 20.0;  // 20 / 1 / 0.01 / 1
-  s_->PRDF[3][100] = 5.0;   // a row past NPOT is no type
+  choice_.g2 = true;
+  h_->partial[2][100] = 20.0;  // 20 / 1 / 0.01 / 1
+  h_->partial[3][100] = 5.0;   // a row past the type table is no type
   save();
   EXPECT_EQ(file("g2_FE-FE.txt"), table(800));
   EXPECT_EQ(file("g2_FE-O.txt"), table(800, {{100, " 2.0000000000000000E+003"}}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 3);
 
-  s_->POT[3] = "O ";
+  absorber_symbol_ = "O ";
   save();
   EXPECT_TRUE(exists("g2_O-FE.txt"));
   EXPECT_TRUE(exists("g2_O-O.txt"));
 }
 
-TEST_F(DistributionOutput, RowsStopAtMaxr) {
-  s_->FL_G2 = true;
-  const std::vector<std::pair<double, int>> rows = {{8.0, 800},
-                                      {0.005, 0},
-                                      {-6.0, 0},
-                                      {std::numeric_limits<double>::quiet_NaN(), 0},
-                                      {0.01, 1},
-                                      {2.999, 299},
-                                      {60.0, 5000}};
+TEST_F(DistributionOutput, RowsStopAtTheRowLimit) {
+  choice_.g2 = true;
+  const std::vector<std::pair<double, int>> rows = {
+      {8.0, 800}, {0.005, 0},   {-6.0, 0},   {std::numeric_limits<double>::quiet_NaN(), 0},
+      {0.01, 1},  {2.999, 299}, {60.0, 5000}};
   for (const auto& [maxr, count] : rows) {
-    s_->MAXR = maxr;
+    h_->row_limit = maxr;
     save();
-    EXPECT_EQ(file("g2_tot.txt"), table(count)) << "MAXR " << maxr;
+    EXPECT_EQ(file("g2_tot.txt"), table(count)) << "row limit " << maxr;
   }
   EXPECT_EQ(file("g2_FE-O.txt").substr(5000 * 37 - 12), "  50.00000\r\n");
 }
 
 TEST_F(DistributionOutput, PathTablesAloneWithTheirOwnProgressLines) {
-  s_->FL_G3 = true, s_->FL_G4 = true, s_->MAXR = 1.0;
-  s_->RDF_G3[7] = 3.0, s_->RDF_G4[100] = 1.0, s_->RDF_G2[7] = 1.0;
+  choice_.g3 = true, choice_.g4 = true, h_->row_limit = 1.0;
+  h_->g3[7] = 3.0, h_->g4[100] = 1.0, h_->g2[7] = 1.0;
   EXPECT_EQ(save(), "Saving G3. \r\nSaving G4. \r\n");
   EXPECT_EQ(file("g3_tot.txt"), table(100, {{7, " 3.0000000000000000E+002"}}));
   EXPECT_EQ(file("g4_tot.txt"), table(100, {{100, " 1.0000000000000000E+002"}}));
@@ -103,14 +101,14 @@ TEST_F(DistributionOutput, PathTablesAloneWithTheirOwnProgressLines) {
 }
 
 TEST_F(DistributionOutput, NothingToNormaliseByGivesRowsOfZeros) {
-  s_->FL_G2 = true, s_->FL_G3 = true;
-  s_->NCL = 0;  // no configuration used: nothing was counted
+  choice_.g2 = true, choice_.g3 = true;
+  scale_.configurations_used = 0;  // no configuration used: nothing was counted
   save();
   EXPECT_EQ(file("g2_tot.txt"), table(800));
   EXPECT_EQ(file("g3_tot.txt"), table(800));
 
-  s_->NCL = 3, s_->NCL3 = 0;  // the last used configuration held no absorber
-  s_->RDF_G2[200] = 12.0;
+  scale_ = {3, 0};  // the last used configuration held no absorber
+  h_->g2[200] = 12.0;
   save();
   EXPECT_EQ(file("g2_tot.txt"), table(800));
   EXPECT_EQ(file("g2_FE-FE.txt"), table(800));
