@@ -47,7 +47,9 @@ const std::filesystem::path kBuiltModuleDirectory = FEFF8L_BUILT_MODULE_DIR;
 
 int main(int argc, char** argv) {
   const CommandLine line = read_command_line(std::vector<std::string>(argv + 1, argv + argc));
-  if (!line.problem.empty()) finish(kExitWrongUse, " feff8l: " + line.problem + "; see feff8l --help");
+  if (!line.problem.empty()) {
+    finish(kExitWrongUse, " feff8l: " + line.problem + "; see feff8l --help");
+  }
   const std::filesystem::path own_program = own_program_file();
   switch (line.command) {
     case Command::Help:

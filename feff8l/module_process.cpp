@@ -49,12 +49,15 @@ ModuleEnd end_from_status(int status) {
   return {ModuleEndKind::Exited, WEXITSTATUS(status)};
 }
 
-// Blocks until the child has ended; true when it had, with its status.
-bool reap(pid_t pid, int& status, int options) {
+// Whether the child has ended (with its status), or is gone without one.
+enum class Reaped { Running, Ended, Lost };
+
+Reaped reap(pid_t pid, int& status, int options) {
   pid_t done = 0;
   while ((done = waitpid(pid, &status, options)) < 0 && errno == EINTR) {
   }
-  return done == pid;
+  if (done == pid) return Reaped::Ended;
+  return done < 0 ? Reaped::Lost : Reaped::Running;
 }
 
 void end_module(pid_t pid) {
@@ -62,7 +65,7 @@ void end_module(pid_t pid) {
   const auto deadline = std::chrono::steady_clock::now() + kGraceAfterTerm;
   int status = 0;
   while (std::chrono::steady_clock::now() < deadline) {
-    if (reap(pid, status, WNOHANG)) return;
+    if (reap(pid, status, WNOHANG) != Reaped::Running) return;
     std::this_thread::sleep_for(kPollInterval);
   }
   kill(pid, SIGKILL);
@@ -72,8 +75,14 @@ void end_module(pid_t pid) {
 ModuleEnd wait_for_module(pid_t pid, const RunSignals& signals) {
   for (;;) {
     int status = 0;
-    if (reap(pid, status, WNOHANG)) return end_from_status(status);
-    const int taken = sigwaitinfo(&signals.wait_signals, nullptr);
+    const Reaped reaped = reap(pid, status, WNOHANG);
+    if (reaped == Reaped::Ended) return end_from_status(status);
+    // Reaped by someone else: no status, so its outputs alone will tell.
+    if (reaped == Reaped::Lost) return {ModuleEndKind::Exited, 0};
+    // Checked again each second even without SIGCHLD: a signal that never
+    // comes costs a second, not a hang.
+    const timespec recheck{1, 0};
+    const int taken = sigtimedwait(&signals.wait_signals, nullptr, &recheck);
     if (taken > 0 && taken != SIGCHLD) {
       end_module(pid);
       return {ModuleEndKind::Stopped, taken};

@@ -16,6 +16,7 @@ void remove_earlier_results(const std::filesystem::path& run_directory);
 // Moves both files from the scratch folder into the run directory by
 // renaming: a reader sees each whole or not at all. When the second cannot
 // be moved, the first is taken back out, and FileFailure is thrown.
-void publish_results(const std::filesystem::path& scratch, const std::filesystem::path& run_directory);
+void publish_results(const std::filesystem::path& scratch,
+                     const std::filesystem::path& run_directory);
 
 }  // namespace feff8l
