@@ -77,7 +77,7 @@ class ConsoleLog {
 
 RunOutcome stopped(int signal_number) { return {kExitFeffFailed, signal_number, ""}; }
 
-// The six modules in order; an empty outcome message means all did their work.
+// The six modules in order, each judged as soon as it has ended.
 RunOutcome run_modules(const RunSetup& setup, Scratch& scratch, const RunSignals& signals) {
   ConsoleLog console(scratch.path() / kConsoleLog);
   const std::vector<FeffModule>& modules = feff_modules();

@@ -43,6 +43,12 @@ const std::filesystem::path kBuiltModuleDirectory = FEFF8L_BUILT_MODULE_DIR;
   finish(outcome.exit_status, outcome.message);
 }
 
+[[noreturn]] void install(const std::string& directory, const std::filesystem::path& own_program) {
+  const auto link = install_as_feff_exe(directory, own_program);
+  std::cout << " " << link.string() << " -> " << own_program.string() << "\n";
+  finish(kExitDone, "");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,24 +56,26 @@ int main(int argc, char** argv) {
   if (!line.problem.empty()) {
     finish(kExitWrongUse, " feff8l: " + line.problem + "; see feff8l --help");
   }
-  const std::filesystem::path own_program = own_program_file();
-  switch (line.command) {
-    case Command::Help:
-      std::cout << help_text(kBuiltModuleDirectory.string());
-      finish(kExitDone, "");
-    case Command::Version:
-      std::cout << version_line() << "\n";
-      finish(kExitDone, "");
-    case Command::Install:
-      try {
-        const auto link = install_as_feff_exe(line.install_directory, own_program);
-        std::cout << " " << link.string() << " -> " << own_program.string() << "\n";
+  try {
+    const std::filesystem::path own_program = own_program_file();
+    switch (line.command) {
+      case Command::Help:
+        std::cout << help_text(kBuiltModuleDirectory.string());
         finish(kExitDone, "");
-      } catch (const FileFailure& failure) {
-        finish(kExitFileFailure, failure.what());
-      }
-    case Command::Run:
-      run(own_program);
+      case Command::Version:
+        std::cout << version_line() << "\n";
+        finish(kExitDone, "");
+      case Command::Install:
+        install(line.install_directory, own_program);
+      case Command::Run:
+        run(own_program);
+    }
+  } catch (const FileFailure& failure) {
+    finish(kExitFileFailure, failure.what());
+  } catch (const std::exception& failure) {
+    // A file-system question with no answer, such as a current directory
+    // that was removed.
+    finish(kExitFileFailure, std::string(" feff8l: ") + failure.what());
   }
   return kExitDone;
 }
