@@ -4,7 +4,9 @@
 #   chi_ft.png  magnitude of its Fourier transform (k 3..12 1/A, Hanning window)
 #   mu.png      averaged mu(E) from mu_tot.txt
 #   g2.png      g2_tot.txt with the partial RDFs g2_*-*.txt
-# Usage: plot_results.sh RUN_DIR
+#   gr.png      g(r) and the running coordination number n(r) from gr_tot.txt
+#               (kirne --pbc)
+# Usage: plot_results.sh RUN_DIR   (any directory where kirne and tolva64 ran)
 set -euo pipefail
 run_dir=${1:?usage: plot_results.sh RUN_DIR}
 cd "$run_dir"
@@ -55,6 +57,13 @@ if [ -s g2_tot.txt ]; then
   plots+=("set output 'g2.png'; set title 'G2 around the absorber';
     set xlabel 'r (A)'; set ylabel 'atoms per A';
     plot 'g2_tot.txt' using 2:1 with lines lw 2 title 'G2 total'$partial")
+fi
+
+if [ -s gr_tot.txt ]; then
+  plots+=("set output 'gr.png'; set title 'g(r) around the absorber';
+    set xlabel 'r (A)'; set ylabel 'g(r)'; set y2label 'n(r)'; set ytics nomirror; set y2tics;
+    plot 'gr_tot.txt' using 1:2 with lines lw 2 title 'g(r)',
+         'gr_tot.txt' using 1:3 axes x1y2 with lines dt 2 title 'n(r), running coordination'")
 fi
 
 for p in "${plots[@]}"; do
