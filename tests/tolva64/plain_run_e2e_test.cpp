@@ -75,15 +75,20 @@ TEST(PlainRun, MissingClusterFileStopsWithItsLineNumberEvenWhenDone) {
   EXPECT_FALSE(dir.exists("fake_feff.count"));
 }
 
-TEST(PlainRun, ClusterNamesAreTakenWhole) {
-  // A trailing blank and an empty last line are names of files that do not exist.
+TEST(PlainRun, BlankLinesArePassedOverAndNamesAreTakenWhole) {
+  // Blank lines name no cluster, but count: md_1.xyz on line 3 writes xt.003.
+  // A trailing empty line is passed over as well, so the run ends normally.
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
-  dir.write("xt.001", "");
-  dir.write("mu.001", "");
-  dir.write("conf.dat", "md_1.xyz\n\n");
-  EXPECT_EQ(dir.run().out, banner() + file_lines("md_1.xyz") +
-                               crlf(" Error at line     2 in file conf.dat\n"));
+  dir.write("conf.dat", "\r\n \t\r\nmd_1.xyz\r\n\r\n");
+  dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
+  auto result = dir.run();
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_EQ(result.out, banner() + file_lines("md_1.xyz") + feff_lines(3, "md_1.xyz", 1) +
+                            closing(true, true));
+  EXPECT_EQ(dir.read("xt.003"), XT_ROW);
+  EXPECT_EQ(dir.read("xt_tot.txt"), XT_ROW);
+  // A trailing blank is part of the name: no such file.
   dir.write("conf.dat", "md_1.xyz \n");
   EXPECT_EQ(dir.run().out, banner() + crlf(" Error at line     1 in file conf.dat\n"));
 }
