@@ -5,6 +5,7 @@
 #include "common/number_layout.hpp"
 #include "common/text_output.hpp"
 #include "tolva64/spectrum_files.hpp"
+#include "tolva64/version.hpp"
 
 namespace tolva64 {
 
@@ -40,7 +41,7 @@ void print_banner() {
   const std::string stars(34, '*');
   say(stars);
   say("*              TOLVA             *");
-  say("*           Version 4.2          *");
+  say(std::string("*           Version ") + kVersion + "          *");
   say("*                                *");
   say("*  Configuration-averaged EXAFS  *");
   say("*  one FEFF run per cluster file *");

@@ -1,10 +1,35 @@
-// The text of tolva64 --help.
+// What tolva64 says about itself: the text of --help and of --version.
 #include "tolva64/help_text.hpp"
+
+#include "tolva64/run_options.hpp"
+#include "tolva64/version.hpp"
 
 namespace tolva64 {
 
+namespace {
+
+// The defaults of --slurm are written in from the values the run uses, so
+// the two cannot drift apart.
+std::string with_defaults(std::string text) {
+  const std::pair<const char*, std::string> fields[] = {
+      {"@MAX_TASKS@", std::to_string(kDefaultMaxTasks)},
+      {"@CPUS_PER_TASK@", std::to_string(kDefaultCpusPerTask)},
+      {"@MAX_JOBS@", std::to_string(kMaxJobs)},
+  };
+  for (const auto& [field, value] : fields) {
+    for (std::size_t at = text.find(field); at != std::string::npos; at = text.find(field, at)) {
+      text.replace(at, std::string(field).size(), value);
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string version_text() { return std::string("tolva64 ") + kVersion + "\n"; }
+
 std::string help_text() {
-  return R"(Usage: tolva64 [options]
+  return with_defaults(R"(Usage: tolva64 [options]
 
 Runs FEFF (./feff.exe) on every cluster file listed in conf.dat that has no
 results yet, writes the per-cluster spectra xt.<n> and mu.<n>, and averages
@@ -14,7 +39,7 @@ pot.dat, feff.dat, feff.exe and the cluster files.
 Without options, one FEFF runs at a time in the run directory.
 
 Running FEFF in parallel on this machine:
-  -j, --jobs N         up to N FEFF runs at once (1 to 512). Each runs in its
+  -j, --jobs N         up to N FEFF runs at once (1 to @MAX_JOBS@). Each runs in its
                        own scratch directory, tolva64.scratch/<n>; the files
                        and the console lines come out as in a plain run
       --keep-scratch   keep the scratch directories after conversion
@@ -50,11 +75,12 @@ Running on a Slurm cluster:
                        prints how to submit it with the averaging after it
   -p, --partition P    partition of the jobs (default: the cluster's default)
       --tasks N        number of array tasks, i.e. shards (default: the
-                       number of clusters, at most 10)
+                       number of clusters, at most @MAX_TASKS@)
   -c, --cpus-per-task N  cores per task, FEFF runs at once in a task
-                       (default: 4)
+                       (default: @CPUS_PER_TASK@)
 
   -h, --help           shows this text
+      --version        shows the version
 
 Exit codes:
   0    every cluster of conf.dat (of the shard) has results
@@ -65,7 +91,7 @@ Exit codes:
        tolva64.failed (tolva64.failed.<I>of<N> for a shard)
   4    no cluster has a FEFF result
   217  a file or number error (report on stderr), or FEFF cannot be started
-)";
+)");
 }
 
 }  // namespace tolva64
