@@ -89,7 +89,8 @@ void ClusterWindow::finish(const WindowEntry& entry) {
   RunFiles in_scratch = files_;
   in_scratch.chi_result = entry.scratch + "/" + files_.chi_result;
   in_scratch.xmu_result = entry.scratch + "/" + files_.xmu_result;
-  std::string problem = convert_cluster_results(in_scratch, entry.suffix, entry.end, totals_);
+  std::string problem =
+      convert_cluster_results(in_scratch, entry.suffix, entry.end, entry.made_from, totals_);
   if (!problem.empty()) failed_.report(entry.line.number, entry.line.name, problem);
   if (!keep_scratch_) remove_scratch_directory(entry.scratch);
 }

@@ -11,6 +11,7 @@
 #include "tolva64/cluster_input.hpp"
 #include "tolva64/failed_clusters.hpp"
 #include "tolva64/feff_process.hpp"
+#include "tolva64/input_record.hpp"
 #include "tolva64/run_files.hpp"
 #include "tolva64/spectrum_average.hpp"
 
@@ -22,6 +23,7 @@ struct WindowEntry {
   std::string suffix;
   std::string lone_file;   // the one spectrum file of a half-done cluster
   ClusterInput input;      // warnings, notes, or why it is refused
+  InputRecord made_from;   // what its results are made from
   bool run_feff = false;   // false: done already, or refused
   std::string scratch;
   FeffRun run;

@@ -33,8 +33,15 @@ std::string help_text() {
 
 Runs FEFF (./feff.exe) on every cluster file listed in conf.dat that has no
 results yet, writes the per-cluster spectra xt.<n> and mu.<n>, and averages
-them into xt_tot.txt and mu_tot.txt. The run directory holds conf.dat,
-pot.dat, feff.dat, feff.exe and the cluster files.
+the spectra of every cluster that has them, of this run and of earlier ones,
+into xt_tot.txt and mu_tot.txt. The run directory holds conf.dat, pot.dat,
+feff.dat, feff.exe and the cluster files; blank lines of conf.dat are passed
+over, and <n> is the line number.
+
+Beside the spectra of each cluster, made_from.<n> records what they were made
+from: the cluster file, pot.dat, feff.dat and the potentials left out of
+feff.inp. A cluster whose inputs have changed since is run again; results
+without such a record, from an older tolva64, are taken as they are.
 
 Without options, one FEFF runs at a time in the run directory.
 
@@ -51,7 +58,9 @@ Averaging without FEFF:
       --average        reads xt.<n> and mu.<n> of every line of conf.dat and
                        writes xt_tot.txt and mu_tot.txt, the standard
                        deviation (xt_std.txt, mu_std.txt) and the standard
-                       error of the mean (xt_sem.txt, mu_sem.txt)
+                       error of the mean (xt_sem.txt, mu_sem.txt). Results
+                       made from other inputs than those there now are left
+                       out, and count as missing
 
 Averages (plain runs, --jobs and --average):
       --common-grid    interpolates every spectrum onto the grid of the first
@@ -83,7 +92,8 @@ Running on a Slurm cluster:
       --version        shows the version
 
 Exit codes:
-  0    every cluster of conf.dat (of the shard) has results
+  0    every cluster of conf.dat (of the shard) has results; --help,
+       --version and --slurm when they have printed or written their part
   1    a required file or a cluster file is missing
   2    a bad command line
   3    some clusters have no FEFF result; the averages cover the others.

@@ -1,7 +1,8 @@
 // tolva64: runs FEFF on every cluster file of conf.dat that has no results
-// yet and averages the spectra over the clusters of the run. Its options run
-// FEFF in parallel, split the list into shards for a batch job array, average
-// finished results, or write the batch script.
+// made from its present inputs, and averages the spectra over every cluster
+// that has results. Its options run FEFF in parallel, split the list into
+// shards for a batch job array, average finished results, or write the batch
+// script.
 #include <cstdio>
 #include <string>
 #include <vector>

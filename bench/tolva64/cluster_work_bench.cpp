@@ -68,6 +68,9 @@ void BM_ClusterWork(benchmark::State& state) {
   tolva64::read_potential_map(s.at("pot.dat"), map);
   tolva64::ClusterAtoms atoms;
   tolva64::SpectrumTotals totals;
+  files.potential_map = s.at("pot.dat");
+  files.feff_template = s.at("feff.dat");
+  const tolva64::SharedInputs shared = tolva64::shared_inputs_of(files);
   for (auto _ : state) {
     state.PauseTiming();  // FEFF's part: leaving its two result files for a new cluster
     fs::remove(s.dir / "xt.001");
@@ -79,7 +82,8 @@ void BM_ClusterWork(benchmark::State& state) {
     tolva64::move_origin_to_absorber(map, atoms);
     tolva64::compose_feff_input(s.at("md_1.xyz"), s.at("feff.dat"), s.at("feff.inp"), atoms,
                                 tolva64::PotentialRenumbering(), map);
-    tolva64::convert_cluster_results(files, "001", tolva64::FeffEnd{}, totals);
+    tolva64::InputRecord made_from = tolva64::record_for(s.at("md_1.xyz"), shared, "none");
+    tolva64::convert_cluster_results(files, "001", tolva64::FeffEnd{}, made_from, totals);
   }
   benchmark::DoNotOptimize(totals.chi.rows.sum.data());
 }
