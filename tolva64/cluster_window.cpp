@@ -16,12 +16,14 @@ constexpr std::size_t kHeldPerJob = 4;
 }  // namespace
 
 ClusterWindow::ClusterWindow(int jobs, bool keep_scratch, const RunFiles& files,
-                             SpectrumTotals& totals, FailedClusters& failed)
+                             SpectrumTotals& totals, FailedClusters& failed,
+                             RunProgress& progress)
     : jobs_(jobs),
       keep_scratch_(keep_scratch),
       files_(files),
       totals_(totals),
       failed_(failed),
+      progress_(progress),
       program_path_(common::current_directory() + "/" + files.feff_program) {}
 
 void ClusterWindow::add_without_feff(WindowEntry entry) {
@@ -52,7 +54,9 @@ void ClusterWindow::wait_for_one() {
   finish_ready();
   if (running_ == 0) return;
   FeffEnd end;
+  progress_.show();
   pid_t pid = wait_for_any_feff(end);
+  progress_.hide();
   for (WindowEntry& entry : entries_) {
     // No child left to wait for: they have all ended unseen.
     if (!entry.running || (pid >= 0 && entry.run.pid != pid)) continue;
@@ -81,8 +85,10 @@ void ClusterWindow::finish(const WindowEntry& entry) {
   print_input_lines(entry.input);
   if (entry.input.status == InputStatus::Refused) {
     failed_.report(entry.line.number, entry.line.name, entry.input.refusal);
+    progress_.cluster_done();
   }
   if (!entry.run_feff) return;
+  progress_.cluster_done();
   announce_feff(entry.line.number, entry.line.name);
   pass_on_file(entry.scratch + "/" + kFeffStdoutFile, 1);
   pass_on_file(entry.scratch + "/" + kFeffStderrFile, 2);

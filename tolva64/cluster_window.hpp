@@ -3,7 +3,8 @@
 // the moment their results are kept. Up to N FEFF runs go on at once and end
 // in any order; the clusters are finished strictly in cluster order, so the
 // console lines, the per-cluster files and the sums come out as in a run of
-// one cluster after the other.
+// one cluster after the other. The progress line stands only while the
+// window waits for FEFF, so it never meets a line of the console.
 #include <deque>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "tolva64/feff_process.hpp"
 #include "tolva64/input_record.hpp"
 #include "tolva64/run_files.hpp"
+#include "tolva64/run_progress.hpp"
 #include "tolva64/spectrum_average.hpp"
 
 namespace tolva64 {
@@ -34,7 +36,7 @@ struct WindowEntry {
 class ClusterWindow {
  public:
   ClusterWindow(int jobs, bool keep_scratch, const RunFiles& files, SpectrumTotals& totals,
-                FailedClusters& failed);
+                FailedClusters& failed, RunProgress& progress);
   ClusterWindow(const ClusterWindow&) = delete;
   ClusterWindow& operator=(const ClusterWindow&) = delete;
 
@@ -60,6 +62,7 @@ class ClusterWindow {
   const RunFiles& files_;
   SpectrumTotals& totals_;
   FailedClusters& failed_;
+  RunProgress& progress_;
   std::string program_path_;
   std::deque<WindowEntry> entries_;
   int running_ = 0;

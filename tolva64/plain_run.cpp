@@ -12,6 +12,7 @@
 #include "tolva64/orderly_stop.hpp"
 #include "tolva64/result_survey.hpp"
 #include "tolva64/result_totals.hpp"
+#include "tolva64/run_progress.hpp"
 #include "tolva64/spectrum_files.hpp"
 
 namespace tolva64 {
@@ -31,8 +32,10 @@ struct PlainRun {
 
 // RUNFEFF: the announcement, then FEFF in the run directory, waited for.
 // FEFF files of an earlier cluster must not pass for this one's.
-FeffEnd run_feff(const common::ClusterEntry& line, const RunFiles& files) {
+FeffEnd run_feff(const common::ClusterEntry& line, const RunFiles& files,
+                 const RunProgress& progress) {
   announce_feff(line.number, line.name);
+  progress.print_line();
   common::delete_file(files.chi_result);
   common::delete_file(files.xmu_result);
   FeffLaunch launch{common::current_directory() + "/" + files.feff_program, "",
@@ -40,7 +43,8 @@ FeffEnd run_feff(const common::ClusterEntry& line, const RunFiles& files) {
   return wait_for_feff(start_feff(launch));
 }
 
-void run_cluster(const common::ClusterEntry& line, const std::string& suffix, PlainRun& run) {
+void run_cluster(const common::ClusterEntry& line, const std::string& suffix, PlainRun& run,
+                 const RunProgress& progress) {
   if (cluster_state(suffix) == ClusterState::HalfDone) {
     report_half_done(line.number, line.name, lone_spectrum_file(suffix));
   }
@@ -54,7 +58,7 @@ void run_cluster(const common::ClusterEntry& line, const std::string& suffix, Pl
     return;
   }
   const InputRecord made_from = record_for(line.name, run.shared, input.left_out);
-  FeffEnd end = run_feff(line, run.files);
+  FeffEnd end = run_feff(line, run.files, progress);
   std::string problem = convert_cluster_results(run.files, suffix, end, made_from, run.totals);
   if (!problem.empty()) run.failed.report(line.number, line.name, problem);
 }
@@ -74,13 +78,16 @@ void walk_cluster_list(PlainRun& run, const RunOptions& options) {
     return left_out_now(name, run.input_settings, run.map, run.atoms);
   });
   print_survey_lines(run.survey);
+  RunProgress progress(run.survey.clusters() - run.survey.kept());
   while (std::optional<common::ClusterEntry> line = list.next()) {
     check_cluster_file(line->number, line->name, run.files);
     print_cluster_lines(line->name);
     run.failed.count_cluster();
     std::string suffix = common::cluster_suffix(line->number);
     if (run.survey.at(line->number).state == ResultState::Stale) withdraw_cluster_spectra(suffix);
-    if (!cluster_done(suffix)) run_cluster(*line, suffix, run);
+    if (cluster_done(suffix)) continue;
+    run_cluster(*line, suffix, run, progress);
+    progress.cluster_done();
   }
   list.close();
 }

@@ -12,6 +12,7 @@
 #include "tolva64/orderly_stop.hpp"
 #include "tolva64/result_survey.hpp"
 #include "tolva64/result_totals.hpp"
+#include "tolva64/run_progress.hpp"
 #include "tolva64/scratch_directory.hpp"
 #include "tolva64/spectrum_files.hpp"
 
@@ -104,8 +105,9 @@ void walk_cluster_list(ScratchRun& run) {
                                 return left_out_now(name, run.input_settings, run.map, run.atoms);
                               });
   print_survey_lines(run.survey);
+  RunProgress progress(run.survey.clusters() - run.survey.kept());
   ClusterWindow window(run.options.jobs, run.options.keep_scratch, run.files, run.totals,
-                       run.failed);
+                       run.failed, progress);
   while (std::optional<common::ClusterEntry> line = list.next()) {
     if (!common::file_exists(line->name)) {
       // The clusters before it end as they would have in a plain run.
