@@ -43,7 +43,9 @@ from: the cluster file, pot.dat, feff.dat and the potentials left out of
 feff.inp. A cluster whose inputs have changed since is run again; results
 without such a record, from an older tolva64, are taken as they are.
 
-Without options, one FEFF runs at a time in the run directory.
+Without options, one FEFF runs at a time in the run directory. When standard
+error is a terminal, it shows how many clusters have run, the time elapsed
+and an estimate of the time left.
 
 Running FEFF in parallel on this machine:
   -j, --jobs N         up to N FEFF runs at once (1 to @MAX_JOBS@). Each runs in its
