@@ -88,13 +88,4 @@ TEST_F(ResultSurveyTest, ShardLooksAtItsOwnClustersOnly) {
             "run again.");
 }
 
-TEST_F(ResultSurveyTest, ChangedClusterFileOrAbsentInputs) {
-  write_file("a.xyz", "changed");
-  fs::remove("pot.dat");
-  // pot.dat is not known now and is not compared: c.xyz passes.
-  ResultSurvey survey = survey_results(RunFiles(), shared_inputs_of(RunFiles()), std::nullopt, {});
-  EXPECT_EQ(survey.at(1).changed, std::vector<std::string>{"cluster file"});
-  EXPECT_EQ(survey.at(4).state, ResultState::Current);
-}
-
 }  // namespace

@@ -52,11 +52,4 @@ TEST_F(ResultTotals, RunThatRanEveryClusterAveragesItsOwnSums) {
   EXPECT_EQ(read_file("xt_tot.txt"), crlf(" 3.0000000000000000E+000    0.05000\n"));
 }
 
-TEST_F(ResultTotals, NoResultsWriteNoAverages) {
-  AveragedClusters averaged = write_list_averages(RunFiles(), SpectrumTotals{}, 0);
-  EXPECT_EQ(averaged.total, 0);
-  EXPECT_FALSE(fs::exists("xt_tot.txt"));
-  EXPECT_FALSE(fs::exists("mu_tot.txt"));
-}
-
 }  // namespace
