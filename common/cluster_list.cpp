@@ -17,12 +17,14 @@ ClusterListReader::ClusterListReader(const std::string& path)
     : in_(TextInput::open_file(path)) {}
 
 std::optional<ClusterEntry> ClusterListReader::next() {
-  if (in_.at_eof()) return std::nullopt;
-  ClusterEntry entry;
-  entry.number = ++line_number_;
-  entry.name = in_.read_until_cr_or_lf();
-  in_.skip_past_cr_or_lf();
-  return entry;
+  while (!in_.at_eof()) {
+    ClusterEntry entry;
+    entry.number = ++line_number_;
+    entry.name = in_.read_until_cr_or_lf();
+    in_.skip_past_cr_or_lf();
+    if (!is_blank_line(entry.name)) return entry;
+  }
+  return std::nullopt;
 }
 
 void ClusterListReader::close() { in_.close(); }
@@ -33,6 +35,10 @@ int count_clusters(const std::string& path) {
   while (list.next()) ++clusters;
   list.close();
   return clusters;
+}
+
+bool is_blank_line(const std::string& line) {
+  return line.find_first_not_of(" \t") == std::string::npos;
 }
 
 std::string cluster_suffix(int cluster_number) {

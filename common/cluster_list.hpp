@@ -30,12 +30,14 @@ struct ClusterEntry {
   std::string name;  // the line as written: blanks are part of the name
 };
 
-// tolva64's side: the lines in order. A failure to read ends the run with
-// the failure report.
+// tolva64's side: the lines in order. A line that is empty or holds only
+// blanks and tabs names no cluster and is passed over, but it keeps its
+// number, so the clusters after it keep their suffixes. A failure to read
+// ends the run with the failure report.
 class ClusterListReader {
  public:
   explicit ClusterListReader(const std::string& path);
-  // The next line; nothing once the list is at its end.
+  // The next cluster's line; nothing once the list is at its end.
   std::optional<ClusterEntry> next();
   void close();
 
@@ -44,8 +46,12 @@ class ClusterListReader {
   int line_number_ = 0;
 };
 
-// The number of lines the readers above walk.
+// The number of clusters the reader above gives: blank lines do not count.
 int count_clusters(const std::string& path);
+
+// True for a line of conf.dat that names no cluster: empty, or only blanks
+// and tabs.
+bool is_blank_line(const std::string& line);
 
 // The suffix of cluster n's result files: "007" for 7, "1234" for 1234.
 std::string cluster_suffix(int cluster_number);  // EXT

@@ -2,6 +2,7 @@
 
 #include "tolva64/console.hpp"
 #include "tolva64/feff_input.hpp"
+#include "tolva64/input_record.hpp"
 
 namespace tolva64 {
 
@@ -22,6 +23,7 @@ PotentialRenumbering look_for_absent_potentials(const common::ClusterEntry& line
   if (settings.drop_absent_potentials) {
     input.notes.push_back(" " + line.name + ": " + which + " without an atom" + where +
                           ", left out of feff.inp.");
+    input.left_out = left_out_text(absent);
     return PotentialRenumbering(absent);
   }
   input.warnings.push_back(" Warning: " + line.name + ": no atom of " + which + where +
@@ -59,6 +61,14 @@ ClusterInput prepare_feff_input(const common::ClusterEntry& line, const RunFiles
 void print_input_lines(const ClusterInput& input) {
   for (const std::string& line : input.warnings) say_on_both(line);
   for (const std::string& line : input.notes) say(line);
+}
+
+std::string left_out_now(const std::string& cluster_name, const InputSettings& settings,
+                         const PotentialMap& map, ClusterAtoms& atoms) {
+  if (!settings.drop_absent_potentials || !settings.radius) return left_out_text({});
+  if (!read_cluster_atoms(cluster_name, atoms)) return "";
+  move_origin_to_absorber(map, atoms);
+  return left_out_text(absent_potentials(map, atoms, settings.radius->value));
 }
 
 }  // namespace tolva64

@@ -26,6 +26,7 @@ enum class InputStatus { Composed, Refused, TooManyAtoms };
 
 struct ClusterInput {
   InputStatus status = InputStatus::Composed;
+  std::string left_out = "none";      // the potentials left out of feff.inp, for its record
   std::string refusal;                // why FEFF must not run, for a refused cluster
   std::vector<std::string> warnings;  // for standard output and standard error
   std::vector<std::string> notes;     // for standard output
@@ -39,5 +40,12 @@ ClusterInput prepare_feff_input(const common::ClusterEntry& line, const RunFiles
 
 // The warnings and notes, in that order.
 void print_input_lines(const ClusterInput& input);
+
+// The potentials that composing the cluster's input would leave out under
+// these settings, as its record names them ("none", "2 3"); empty when the
+// cluster file cannot be read whole. Only with --drop-absent-potentials is
+// the cluster file read.
+std::string left_out_now(const std::string& cluster_name, const InputSettings& settings,
+                         const PotentialMap& map, ClusterAtoms& atoms);
 
 }  // namespace tolva64

@@ -32,7 +32,8 @@ std::string check_results(const RunFiles& files, const FeffEnd& end, const Spect
 }  // namespace
 
 std::string convert_cluster_results(const RunFiles& files, const std::string& suffix,
-                                    const FeffEnd& end, SpectrumTotals& totals) {
+                                    const FeffEnd& end, const InputRecord& made_from,
+                                    SpectrumTotals& totals) {
   FeffReading chi;
   FeffReading xmu;
   std::string problem = check_results(files, end, totals, chi, xmu);
@@ -43,7 +44,8 @@ std::string convert_cluster_results(const RunFiles& files, const std::string& su
   add_chi(totals, chi.spectrum);
   add_mu(totals, xmu.spectrum);
   remember_grids(totals.grids, chi, xmu);
-  publish_cluster_spectra(chi.spectrum, xmu.spectrum, suffix);
+  publish_cluster_spectra(chi.spectrum, xmu.spectrum, suffix,
+                          {record_name(suffix), record_text(made_from)});
   return "";
 }
 

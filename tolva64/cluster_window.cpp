@@ -16,12 +16,14 @@ constexpr std::size_t kHeldPerJob = 4;
 }  // namespace
 
 ClusterWindow::ClusterWindow(int jobs, bool keep_scratch, const RunFiles& files,
-                             SpectrumTotals& totals, FailedClusters& failed)
+                             SpectrumTotals& totals, FailedClusters& failed,
+                             RunProgress& progress)
     : jobs_(jobs),
       keep_scratch_(keep_scratch),
       files_(files),
       totals_(totals),
       failed_(failed),
+      progress_(progress),
       program_path_(common::current_directory() + "/" + files.feff_program) {}
 
 void ClusterWindow::add_without_feff(WindowEntry entry) {
@@ -52,7 +54,9 @@ void ClusterWindow::wait_for_one() {
   finish_ready();
   if (running_ == 0) return;
   FeffEnd end;
+  progress_.show();
   pid_t pid = wait_for_any_feff(end);
+  progress_.hide();
   for (WindowEntry& entry : entries_) {
     // No child left to wait for: they have all ended unseen.
     if (!entry.running || (pid >= 0 && entry.run.pid != pid)) continue;
@@ -81,15 +85,18 @@ void ClusterWindow::finish(const WindowEntry& entry) {
   print_input_lines(entry.input);
   if (entry.input.status == InputStatus::Refused) {
     failed_.report(entry.line.number, entry.line.name, entry.input.refusal);
+    progress_.cluster_done();
   }
   if (!entry.run_feff) return;
+  progress_.cluster_done();
   announce_feff(entry.line.number, entry.line.name);
   pass_on_file(entry.scratch + "/" + kFeffStdoutFile, 1);
   pass_on_file(entry.scratch + "/" + kFeffStderrFile, 2);
   RunFiles in_scratch = files_;
   in_scratch.chi_result = entry.scratch + "/" + files_.chi_result;
   in_scratch.xmu_result = entry.scratch + "/" + files_.xmu_result;
-  std::string problem = convert_cluster_results(in_scratch, entry.suffix, entry.end, totals_);
+  std::string problem =
+      convert_cluster_results(in_scratch, entry.suffix, entry.end, entry.made_from, totals_);
   if (!problem.empty()) failed_.report(entry.line.number, entry.line.name, problem);
   if (!keep_scratch_) remove_scratch_directory(entry.scratch);
 }

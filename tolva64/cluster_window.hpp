@@ -3,7 +3,8 @@
 // the moment their results are kept. Up to N FEFF runs go on at once and end
 // in any order; the clusters are finished strictly in cluster order, so the
 // console lines, the per-cluster files and the sums come out as in a run of
-// one cluster after the other.
+// one cluster after the other. The progress line stands only while the
+// window waits for FEFF, so it never meets a line of the console.
 #include <deque>
 #include <string>
 
@@ -11,7 +12,9 @@
 #include "tolva64/cluster_input.hpp"
 #include "tolva64/failed_clusters.hpp"
 #include "tolva64/feff_process.hpp"
+#include "tolva64/input_record.hpp"
 #include "tolva64/run_files.hpp"
+#include "tolva64/run_progress.hpp"
 #include "tolva64/spectrum_average.hpp"
 
 namespace tolva64 {
@@ -22,6 +25,7 @@ struct WindowEntry {
   std::string suffix;
   std::string lone_file;   // the one spectrum file of a half-done cluster
   ClusterInput input;      // warnings, notes, or why it is refused
+  InputRecord made_from;   // what its results are made from
   bool run_feff = false;   // false: done already, or refused
   std::string scratch;
   FeffRun run;
@@ -32,7 +36,7 @@ struct WindowEntry {
 class ClusterWindow {
  public:
   ClusterWindow(int jobs, bool keep_scratch, const RunFiles& files, SpectrumTotals& totals,
-                FailedClusters& failed);
+                FailedClusters& failed, RunProgress& progress);
   ClusterWindow(const ClusterWindow&) = delete;
   ClusterWindow& operator=(const ClusterWindow&) = delete;
 
@@ -58,6 +62,7 @@ class ClusterWindow {
   const RunFiles& files_;
   SpectrumTotals& totals_;
   FailedClusters& failed_;
+  RunProgress& progress_;
   std::string program_path_;
   std::deque<WindowEntry> entries_;
   int running_ = 0;

@@ -5,6 +5,7 @@
 #include "common/number_layout.hpp"
 #include "common/text_output.hpp"
 #include "tolva64/spectrum_files.hpp"
+#include "tolva64/version.hpp"
 
 namespace tolva64 {
 
@@ -40,7 +41,7 @@ void print_banner() {
   const std::string stars(34, '*');
   say(stars);
   say("*              TOLVA             *");
-  say("*           Version 4.2          *");
+  say(std::string("*           Version ") + kVersion + "          *");
   say("*                                *");
   say("*  Configuration-averaged EXAFS  *");
   say("*  one FEFF run per cluster file *");
@@ -91,11 +92,26 @@ void warn_of_shifted_grids(double largest_shift) {
               "onto one grid).");
 }
 
-void print_closing_lines(bool chi_average, bool mu_average) {
+std::string averaged_line(int clusters, int run_now) {
+  if (clusters == run_now) return "";
+  const std::string averaged =
+      " Averaged " + std::to_string(clusters) + (clusters == 1 ? " cluster" : " clusters");
+  const int earlier = clusters - run_now;
+  if (run_now == 0) {
+    return averaged + (earlier == 1 ? ", from an earlier run." : ", all from earlier runs.");
+  }
+  return averaged + ": " + std::to_string(run_now) + " run now, " + std::to_string(earlier) +
+         (earlier == 1 ? " from an earlier run." : " from earlier runs.");
+}
+
+void print_closing_lines(int clusters_averaged, int run_now) {
   print_closing_rule();
   say("Calculations done.");
-  if (chi_average) say("See the file " + upper(kChiAverageName) + " for the result.");
-  if (mu_average) say("See the file " + upper(kMuAverageName) + " for the result.");
+  const std::string averaged = averaged_line(clusters_averaged, run_now);
+  if (!averaged.empty()) say(averaged);
+  if (clusters_averaged == 0) return;
+  say("See the file " + upper(kChiAverageName) + " for the result.");
+  say("See the file " + upper(kMuAverageName) + " for the result.");
 }
 
 void print_shard_closing_lines(const Shard& shard) {

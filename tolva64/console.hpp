@@ -41,9 +41,15 @@ void report_missing_results(int cluster_number, const std::string& cluster_name,
 // average was taken row by row.
 void warn_of_shifted_grids(double largest_shift);
 
-// " ", the rule and "Calculations done.", then a "See the file" line for each
-// average written.
-void print_closing_lines(bool chi_average, bool mu_average);
+// " Averaged 8 clusters: 5 run now, 3 from earlier runs.", or " Averaged 3
+// clusters, all from earlier runs."; empty when every cluster averaged ran
+// now, as in a fresh run.
+std::string averaged_line(int clusters, int run_now);
+
+// " ", the rule and "Calculations done.", the averaged line when it is not
+// empty, then the "See the file" lines of the two averages when they were
+// written.
+void print_closing_lines(int clusters_averaged, int run_now);
 
 // A shard writes no averages: its closing lines say how to get them.
 void print_shard_closing_lines(const Shard& shard);

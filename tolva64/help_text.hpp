@@ -1,9 +1,12 @@
 #pragma once
-// The text of tolva64 --help.
+// What tolva64 says about itself: the text of --help and of --version.
 #include <string>
 
 namespace tolva64 {
 
 std::string help_text();
+
+// "tolva64 4.2" and a line end.
+std::string version_text();
 
 }  // namespace tolva64

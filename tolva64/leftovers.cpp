@@ -12,6 +12,7 @@
 #include "common/file_system.hpp"
 #include "tolva64/console.hpp"
 #include "tolva64/feff_process.hpp"
+#include "tolva64/input_record.hpp"
 #include "tolva64/scratch_directory.hpp"
 
 namespace tolva64 {
@@ -77,8 +78,8 @@ void clear_scratch(const std::optional<Shard>& shard, bool keep_scratch, Leftove
   }
 }
 
-// ".xt.007.partial" of a cluster in scope; the run's own names only when
-// the run is not a shard, which writes none of them.
+// ".xt.007.partial" or ".made_from.007.partial" of a cluster in scope; the
+// run's own names only when the run is not a shard, which writes none of them.
 bool is_temporary_leftover(const std::string& name, const std::optional<Shard>& shard) {
   const std::string tail = ".partial";
   if (name.size() <= tail.size() || name[0] != '.' ||
@@ -86,8 +87,8 @@ bool is_temporary_leftover(const std::string& name, const std::optional<Shard>& 
     return false;
   }
   std::string inner = name.substr(1, name.size() - 1 - tail.size());
-  if (inner.rfind("xt.", 0) == 0 || inner.rfind("mu.", 0) == 0) {
-    return in_scope(inner.substr(3), shard);
+  for (const std::string prefix : {"xt.", "mu.", kRecordPrefix}) {
+    if (inner.rfind(prefix, 0) == 0) return in_scope(inner.substr(prefix.size()), shard);
   }
   return !shard;
 }

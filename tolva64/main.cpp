@@ -1,7 +1,8 @@
 // tolva64: runs FEFF on every cluster file of conf.dat that has no results
-// yet and averages the spectra over the clusters of the run. Its options run
-// FEFF in parallel, split the list into shards for a batch job array, average
-// finished results, or write the batch script.
+// made from its present inputs, and averages the spectra over every cluster
+// that has results. Its options run FEFF in parallel, split the list into
+// shards for a batch job array, average finished results, or write the batch
+// script.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -29,6 +30,12 @@ int run(const RunOptions& options) {
   return kExitDone;
 }
 
+// --help and --version: the text on standard output, and a normal end.
+[[noreturn]] void print_and_end(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  end_run(kExitDone);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,7 +43,8 @@ int main(int argc, char** argv) {
       parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
   switch (command_line.action) {
     case CommandLineAction::Error: stop_on_command_line(command_line.error);
-    case CommandLineAction::Help: std::fputs(help_text().c_str(), stdout); end_run(kExitDone);
+    case CommandLineAction::Help: print_and_end(help_text());
+    case CommandLineAction::Version: print_and_end(version_text());
     case CommandLineAction::Run: end_run(run(command_line.options));
   }
   end_run(kExitDone);

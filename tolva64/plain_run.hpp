@@ -6,9 +6,10 @@
 
 namespace tolva64 {
 
-// Runs every cluster of the list that is not done yet and writes the
-// averages over them; returns the exit code (0, or 3 and 4 when clusters are
-// left without results).
+// Runs every cluster of the list that is not done yet, or whose results are
+// stale, and writes the averages over every cluster that has results;
+// returns the exit code (0, or 3 and 4 when clusters are left without
+// results).
 int run_plain(const RunFiles& files, const RunOptions& options);
 
 }  // namespace tolva64

@@ -17,6 +17,7 @@ constexpr OptionInfo kOptions[] = {
     {"average", 0, false},    {"slurm", 0, false},        {"partition", 'p', true},
     {"tasks", 0, true},       {"cpus-per-task", 'c', true}, {"help", 'h', false},
     {"drop-absent-potentials", 0, false}, {"common-grid", 0, false}, {"align-edge", 0, false},
+    {"version", 0, false},
 };
 
 const OptionInfo* find_long(const std::string& name) {
@@ -178,8 +179,13 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
       error = apply(name, value.value_or(""), parsed.options);
     }
   }
-  // --help wins over everything but a command line that cannot be read.
-  if (error.empty() && seen.count("help") != 0) parsed.action = CommandLineAction::Help;
+  // --help and --version win over everything but a command line that cannot
+  // be read.
+  if (error.empty() && seen.count("help") != 0) {
+    parsed.action = CommandLineAction::Help;
+  } else if (error.empty() && seen.count("version") != 0) {
+    parsed.action = CommandLineAction::Version;
+  }
   if (error.empty() && parsed.action == CommandLineAction::Run) {
     error = choose_mode(seen, parsed.options);
   }

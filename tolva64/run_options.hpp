@@ -46,9 +46,11 @@ inline constexpr int kMaxJobs = 512;
 inline constexpr int kDefaultCpusPerTask = 4;
 inline constexpr int kDefaultMaxTasks = 10;
 
-// What the command line asks for: a run with its options, the help text, or
-// nothing but a complaint. main acts on it; the parser never ends the program.
-enum class CommandLineAction { Run, Help, Error };
+// What the command line asks for: a run with its options, the help text,
+// the version, or nothing but a complaint. main acts on it; the parser never
+// ends the program. --help and --version win over the other options (--help
+// over --version) as long as the command line can be read.
+enum class CommandLineAction { Run, Help, Version, Error };
 
 struct CommandLine {
   CommandLineAction action = CommandLineAction::Run;

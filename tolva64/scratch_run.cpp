@@ -10,6 +10,9 @@
 #include "tolva64/interruption.hpp"
 #include "tolva64/leftovers.hpp"
 #include "tolva64/orderly_stop.hpp"
+#include "tolva64/result_survey.hpp"
+#include "tolva64/result_totals.hpp"
+#include "tolva64/run_progress.hpp"
 #include "tolva64/scratch_directory.hpp"
 #include "tolva64/spectrum_files.hpp"
 
@@ -20,6 +23,8 @@ namespace {
 struct ScratchRun {
   const RunFiles& files;
   const RunOptions& options;
+  SharedInputs shared;  // what every cluster's record holds besides its own file
+  ResultSurvey survey;  // the results of the list or shard there before the run
   InputSettings input_settings;
   PotentialMap map;
   ClusterAtoms atoms;
@@ -57,6 +62,7 @@ void start_cluster(WindowEntry entry, ScratchRun& run, ClusterWindow& window) {
     window.add_without_feff(std::move(entry));
     return;
   }
+  entry.made_from = record_for(entry.line.name, run.shared, entry.input.left_out);
   entry.run_feff = true;
   window.start(std::move(entry));
 }
@@ -67,6 +73,10 @@ void handle_cluster(const common::ClusterEntry& line, ScratchRun& run, ClusterWi
   WindowEntry entry;
   entry.line = line;
   entry.suffix = common::cluster_suffix(line.number);
+  // A stale result goes before its cluster is run again, as in a plain run.
+  if (ours && run.survey.at(line.number).state == ResultState::Stale) {
+    withdraw_cluster_spectra(entry.suffix);
+  }
   ClusterState state = cluster_state(entry.suffix);
   if (!ours || state == ClusterState::Done) {
     if (shard) mark_types_of(line.name, run);
@@ -89,8 +99,15 @@ void walk_cluster_list(ScratchRun& run) {
   if (!read_potential_map(run.files.potential_map, run.map)) {
     stop_on_map_size(run.files.potential_map);
   }
+  run.shared = shared_inputs_of(run.files);
+  run.survey = survey_results(run.files, run.shared, run.options.shard,
+                              [&](const std::string& name) {
+                                return left_out_now(name, run.input_settings, run.map, run.atoms);
+                              });
+  print_survey_lines(run.survey);
+  RunProgress progress(run.survey.clusters() - run.survey.kept());
   ClusterWindow window(run.options.jobs, run.options.keep_scratch, run.files, run.totals,
-                       run.failed);
+                       run.failed, progress);
   while (std::optional<common::ClusterEntry> line = list.next()) {
     if (!common::file_exists(line->name)) {
       // The clusters before it end as they would have in a plain run.
@@ -106,7 +123,7 @@ void walk_cluster_list(ScratchRun& run) {
 }  // namespace
 
 int run_in_scratch(const RunFiles& files, const RunOptions& options) {
-  ScratchRun run{files, options, {}, {}, {}, {},
+  ScratchRun run{files, options, {}, {}, {}, {}, {}, {},
                  FailedClusters(failed_list_name(options.shard))};
   run.totals.mode = options.averaging;
 
@@ -117,10 +134,10 @@ int run_in_scratch(const RunFiles& files, const RunOptions& options) {
   walk_cluster_list(run);                                   // 4. the clusters, N at a time
   if (options.shard) {
     print_shard_closing_lines(*options.shard);              // 5. a shard leaves the totals
-  } else {
-    write_averages(run.totals, false);                      // 5. the averages
-    print_averaging_warnings(run.totals);
-    print_closing_lines(run.totals.chi.files() > 0, run.totals.mu.files() > 0);
+  } else {                                                  // 5. the averages over
+    AveragedClusters averaged =                             //    every result there
+        write_list_averages(files, run.totals, run.survey.kept());
+    print_closing_lines(averaged.total, averaged.run_now);
   }
   run.failed.close();                                       // 6. what has no result
   return run.failed.exit_code();

@@ -15,7 +15,8 @@ namespace tolva64 {
 // With a shard, only the shard's clusters print lines and run FEFF. Every
 // other cluster before them, and every one already done, still marks the
 // potential map, so each input is the one a plain run from a fresh start
-// would write whichever clusters are done. A shard writes no averages.
+// would write whichever clusters are done. A shard redoes the stale results
+// of its own clusters only, and writes no averages.
 // Returns the exit code (0, or 3 and 4 when clusters of the list or shard
 // are left without results).
 int run_in_scratch(const RunFiles& files, const RunOptions& options);

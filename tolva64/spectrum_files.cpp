@@ -41,7 +41,8 @@ void publish_spectrum_file(const Spectrum& spectrum, const std::string& path) {
   common::write_file_atomically(path, [&](common::TextOutput& out) { write_rows(spectrum, out); });
 }
 
-void publish_cluster_spectra(const Spectrum& chi, const Spectrum& mu, const std::string& suffix) {
+void publish_cluster_spectra(const Spectrum& chi, const Spectrum& mu, const std::string& suffix,
+                             const common::PendingFile& record) {
   const std::string chi_name = chi_spectrum_name(suffix);
   const std::string mu_name = mu_spectrum_name(suffix);
   for (const auto& [spectrum, name] : {std::pair{&chi, &chi_name}, std::pair{&mu, &mu_name}}) {
@@ -49,8 +50,20 @@ void publish_cluster_spectra(const Spectrum& chi, const Spectrum& mu, const std:
     write_rows(*spectrum, out);
     out.close();
   }
+  common::TextOutput out = common::create_temporary_for(record.path);
+  out.write(record.content);
+  out.close();
+  // Until the new xt.<ext> is in place the cluster must not count as done,
+  // whatever of the old result and the new stands side by side meanwhile.
+  common::delete_file(chi_name);
+  common::publish_file(common::temporary_name_for(record.path), record.path);
   common::publish_file(common::temporary_name_for(mu_name), mu_name);
   common::publish_file(common::temporary_name_for(chi_name), chi_name);
+}
+
+void withdraw_cluster_spectra(const std::string& suffix) {
+  common::delete_file(chi_spectrum_name(suffix));
+  common::delete_file(mu_spectrum_name(suffix));
 }
 
 Spectrum read_spectrum_file(const std::string& path) {

@@ -7,6 +7,7 @@
 // This module writes them, reads them back, and says when a cluster is done.
 #include <string>
 
+#include "common/atomic_file.hpp"
 #include "tolva64/spectrum.hpp"
 
 namespace tolva64 {
@@ -36,11 +37,19 @@ std::string lone_spectrum_file(const std::string& suffix);
 // place, so the file appears whole or not at all.
 void publish_spectrum_file(const Spectrum& spectrum, const std::string& path);
 
-// The spectra of one cluster, published together: both are written under
-// their temporary names first, then mu.<ext> is renamed into place, then
-// xt.<ext>. A stop at any point leaves the cluster not done or half done,
+// The spectra of one cluster, published together with the record of what
+// they were made from: all three are written under their temporary names
+// first; then an xt.<ext> of an earlier result is deleted, and the record,
+// mu.<ext> and xt.<ext> are renamed into place in that order. Whenever
+// xt.<ext> is there, the record and mu.<ext> beside it are of the same
+// publication; a stop at any point leaves the cluster not done or half done,
 // and the next run does it again.
-void publish_cluster_spectra(const Spectrum& chi, const Spectrum& mu, const std::string& suffix);
+void publish_cluster_spectra(const Spectrum& chi, const Spectrum& mu, const std::string& suffix,
+                             const common::PendingFile& record);
+
+// Deletes a cluster's spectra, xt.<ext> first, so that a stop half-way
+// leaves it half done: it is no longer done.
+void withdraw_cluster_spectra(const std::string& suffix);
 
 // Reads back a file written here. The value's 17 digits give back the very
 // double that was written; the grid gives back the value that prints as the

@@ -1,8 +1,12 @@
 // What tolva64 adds to each FEFF run: composing a 100-atom feff.inp and
 // converting a 401-row chi.dat and xmu.dat (real FEFF 8.5L output) into the
-// per-cluster files and the sums. A real FEFF run takes 0.25 to 1.5 s, so
-// this should stay far below 2 ms. The baseline copies the same files byte
-// for byte, the floor that any reading and writing of them costs.
+// per-cluster files, their record and the sums. A real FEFF run takes 0.25
+// to 1.5 s, so this should stay far below 2 ms. The baseline copies the same
+// files byte for byte, the floor that any reading and writing of them costs.
+//
+// And what a resumed run adds for each cluster done before it: holding the
+// result against its record (the survey before the cluster loop), and
+// reading its two files back for the averages over every cluster.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -12,8 +16,11 @@
 #include <sstream>
 #include <string>
 
+#include "common/cluster_list.hpp"
 #include "tolva64/cluster_results.hpp"
 #include "tolva64/feff_input.hpp"
+#include "tolva64/result_survey.hpp"
+#include "tolva64/result_totals.hpp"
 
 namespace {
 
@@ -68,6 +75,9 @@ void BM_ClusterWork(benchmark::State& state) {
   tolva64::read_potential_map(s.at("pot.dat"), map);
   tolva64::ClusterAtoms atoms;
   tolva64::SpectrumTotals totals;
+  files.potential_map = s.at("pot.dat");
+  files.feff_template = s.at("feff.dat");
+  const tolva64::SharedInputs shared = tolva64::shared_inputs_of(files);
   for (auto _ : state) {
     state.PauseTiming();  // FEFF's part: leaving its two result files for a new cluster
     fs::remove(s.dir / "xt.001");
@@ -79,7 +89,8 @@ void BM_ClusterWork(benchmark::State& state) {
     tolva64::move_origin_to_absorber(map, atoms);
     tolva64::compose_feff_input(s.at("md_1.xyz"), s.at("feff.dat"), s.at("feff.inp"), atoms,
                                 tolva64::PotentialRenumbering(), map);
-    tolva64::convert_cluster_results(files, "001", tolva64::FeffEnd{}, totals);
+    tolva64::InputRecord made_from = tolva64::record_for(s.at("md_1.xyz"), shared, "none");
+    tolva64::convert_cluster_results(files, "001", tolva64::FeffEnd{}, made_from, totals);
   }
   benchmark::DoNotOptimize(totals.chi.rows.sum.data());
 }
@@ -98,6 +109,56 @@ void BM_CopySameBytesBaseline(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CopySameBytesBaseline)->Unit(benchmark::kMicrosecond);
+
+// A run directory whose list names the cluster kClusters times, every line
+// done, with its spectra and record: the state a resumed run starts from.
+constexpr int kClusters = 200;
+
+struct DoneList {
+  Scratch s;
+  tolva64::RunFiles files;
+  DoneList() {
+    if (chdir(s.dir.c_str()) != 0) std::abort();
+    files.chi_result = s.at("chi.dat");
+    files.xmu_result = s.at("xmu.dat");
+    const tolva64::SharedInputs shared = tolva64::shared_inputs_of(files);
+    const tolva64::InputRecord made_from = tolva64::record_for("md_1.xyz", shared, "none");
+    tolva64::SpectrumTotals totals;
+    std::string list;
+    for (int n = 1; n <= kClusters; ++n) {
+      spill(s.dir / "chi.dat", s.chi);
+      spill(s.dir / "xmu.dat", s.xmu);
+      tolva64::convert_cluster_results(files, common::cluster_suffix(n), tolva64::FeffEnd{},
+                                       made_from, totals);
+      list += "md_1.xyz\r\n";
+    }
+    spill(s.dir / "conf.dat", list);
+  }
+};
+
+void BM_SurveyOfDoneClusters(benchmark::State& state) {
+  DoneList done;
+  const tolva64::SharedInputs shared = tolva64::shared_inputs_of(done.files);
+  for (auto _ : state) {
+    tolva64::ResultSurvey survey = tolva64::survey_results(done.files, shared, std::nullopt, {});
+    if (survey.kept() != kClusters) std::abort();
+  }
+  state.SetItemsProcessed(state.iterations() * kClusters);
+}
+BENCHMARK(BM_SurveyOfDoneClusters)->Unit(benchmark::kMillisecond);
+
+void BM_ReadBackForTheAverages(benchmark::State& state) {
+  DoneList done;
+  for (auto _ : state) {
+    tolva64::SpectrumTotals totals;
+    for (int n = 1; n <= kClusters; ++n) {
+      tolva64::add_cluster_files(totals, common::cluster_suffix(n));
+    }
+    benchmark::DoNotOptimize(totals.chi.rows.sum.data());
+  }
+  state.SetItemsProcessed(state.iterations() * kClusters);
+}
+BENCHMARK(BM_ReadBackForTheAverages)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

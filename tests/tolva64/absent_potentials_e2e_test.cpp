@@ -57,7 +57,8 @@ TEST(AbsentPotentialsRun, DroppingTheAbsentPotentialLetsTheClusterRun) {
             banner() + file_lines("good.xyz") + file_lines("lacking.xyz") +
                 crlf(" lacking.xyz: potential 2 without an atom within RMAX 3.5 of the "
                      "absorber, left out of feff.inp.\n") +
-                feff_lines(2, "lacking.xyz", 3) + closing(true, true));
+                feff_lines(2, "lacking.xyz", 3) +
+                closing(true, true, " Averaged 2 clusters: 1 run now, 1 from an earlier run."));
   EXPECT_EQ(result.err, "");
   // Oxygen's card line and its placeholder are gone; nothing else changes.
   EXPECT_EQ(dir.read("seen_feff_3.inp"),
@@ -69,6 +70,19 @@ TEST(AbsentPotentialsRun, DroppingTheAbsentPotentialLetsTheClusterRun) {
                  " END\n"));
   EXPECT_EQ(dir.read("xt.002"), crlf(" 1.2345000000000000E-002    0.05000\n"));
   EXPECT_FALSE(dir.exists("tolva64.failed"));
+  EXPECT_NE(dir.read("made_from.002").find("\r\nleft_out 2\r\n"), std::string::npos);
+  EXPECT_NE(dir.read("made_from.001").find("\r\nleft_out none\r\n"), std::string::npos);
+
+  // Without the option lacking.xyz's feff.inp would keep potential 2, so its
+  // result is stale; good.xyz's is not, whichever way it runs.
+  auto without = dir.run();
+  EXPECT_EQ(without.exit_code, 3);
+  const std::string head = banner() +
+                           crlf(" 1 of 2 clusters has results made from other inputs (changed: "
+                                "--drop-absent-potentials); they are run again.\n") +
+                           file_lines("good.xyz") + file_lines("lacking.xyz");
+  EXPECT_EQ(without.out.substr(0, head.size()), head);
+  EXPECT_FALSE(dir.exists("xt.002"));
 }
 
 TEST(AbsentPotentialsRun, WithoutRmaxNothingIsCheckedAndTheInputStaysAsItWas) {

@@ -1,6 +1,8 @@
 // A stand-in for FEFF in tolva64's tests. Started without arguments in the
-// run directory, it
-//   - counts its runs in fake_feff.count;
+// run directory, or in a scratch directory of a parallel run, it reads
+// feff.inp and writes its results where it runs, and keeps its bookkeeping in
+// the run directory, where its own path (feff.exe) points:
+//   - counts its runs in fake_feff.count, one run at a time;
 //   - keeps the feff.inp it was given as seen_feff_<run>.inp;
 //   - prints "fake FEFF run <run>" straight to standard output, unbuffered;
 //   - reads line <run> of fake_feff.plan (the last line once runs outnumber
@@ -10,6 +12,8 @@
 //     feff.inp as FEFF 8.5L's xsph step does in effect: when a potential of
 //     the POTENTIALS card has no atom within RMAX, it writes nothing and
 //     exits 0 all the same.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -24,16 +28,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int next_run_number() {
+// Runs of a parallel run may start at the same moment: the count is taken
+// under a lock.
+int next_run_number(const fs::path& run_dir) {
+  const fs::path count = run_dir / "fake_feff.count";
+  int lock = open((run_dir / "fake_feff.lock").c_str(), O_CREAT | O_RDWR, 0644);
+  if (lock >= 0) flock(lock, LOCK_EX);
   int run = 0;
-  std::ifstream("fake_feff.count") >> run;
+  std::ifstream(count) >> run;
   ++run;
-  std::ofstream("fake_feff.count") << run;
+  std::ofstream(count) << run;
+  if (lock >= 0) close(lock);
   return run;
 }
 
-std::vector<std::string> plan_line(int run) {
-  std::ifstream plan("fake_feff.plan");
+std::vector<std::string> plan_line(const fs::path& run_dir, int run) {
+  std::ifstream plan(run_dir / "fake_feff.plan");
   std::string line;
   std::string chosen;
   for (int n = 1; n <= run && std::getline(plan, line); ++n) chosen = line;
@@ -87,16 +97,17 @@ bool every_potential_near(const std::string& input_path) {
 
 }  // namespace
 
-int main(int argc, char**) {
-  int run = next_run_number();
+int main(int argc, char** argv) {
+  const fs::path run_dir = fs::path(argv[0]).parent_path();
+  int run = next_run_number(run_dir);
   if (fs::exists("feff.inp")) {
-    fs::copy_file("feff.inp", "seen_feff_" + std::to_string(run) + ".inp",
+    fs::copy_file("feff.inp", run_dir / ("seen_feff_" + std::to_string(run) + ".inp"),
                   fs::copy_options::overwrite_existing);
   }
   std::string said = "fake FEFF run " + std::to_string(run) +
                      (argc == 1 ? "" : " with arguments") + "\n";
   if (write(1, said.data(), said.size()) < 0) return 2;
-  std::vector<std::string> plan = plan_line(run);
+  std::vector<std::string> plan = plan_line(run_dir, run);
   if (plan[3] == "xsph" && !every_potential_near("feff.inp")) return 0;
   copy_if_named(plan[0], "chi.dat");
   copy_if_named(plan[1], "xmu.dat");

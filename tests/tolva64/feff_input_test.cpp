@@ -84,6 +84,19 @@ TEST_F(ComposeFeffInput, LastAbsorberBecomesTheOriginAndUnmappedAtomsAreLeftOut)
   EXPECT_EQ(map_.unmet_mark[4], -1);
 }
 
+TEST_F(ComposeFeffInput, LastEntryOfATypeGivesThePotentialAndEveryEntryIsMet) {
+  // Type 1 has two entries: the second, potential 2, decides; the first is
+  // met all the same and gets no dummy-atom line.
+  use_map(" 0 0\n 1 1\n 1 2\n 2 3\n");
+  EXPECT_EQ(atom_part("0 0 0 0\n1 1.5 0 0\n"),
+            crlf("    0.00000    0.00000    0.00000     0    0.00000\n"
+                 "    1.50000    0.00000    0.00000     2    1.50000\n"
+                 "  300.00000  300.00000  300.00000     3  Dummy atom\n"
+                 " END\n"));
+  EXPECT_EQ(map_.unmet_mark[2], -1);
+  EXPECT_EQ(map_.unmet_mark[3], -1);
+}
+
 TEST_F(ComposeFeffInput, MetEntriesStayMetForTheRestOfTheRun) {
   use_map(" 1 1\n 8 2\n");
   const std::string dummies = crlf("  100.00000  100.00000  100.00000     1  Dummy atom\n"

@@ -51,13 +51,20 @@ std::string cluster_text(int k, const std::vector<AtomLine>& atoms) {
 
 std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
-// xt.<digits>, mu.<digits>, and xt_ or mu_ followed by tot, std or sem and ".txt".
+bool all_digits(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// xt.<digits>, mu.<digits>, their records made_from.<digits>, and xt_ or mu_
+// followed by tot, std or sem and ".txt".
 bool is_result_name(const std::string& name) {
+  const std::string record = "made_from.";
+  if (name.rfind(record, 0) == 0) return all_digits(name.substr(record.size()));
   std::string kind = name.substr(0, 3);
   if (kind != "xt." && kind != "mu." && kind != "xt_" && kind != "mu_") return false;
   std::string rest = name.substr(3);
   if (kind.back() == '_') return rest == "tot.txt" || rest == "std.txt" || rest == "sem.txt";
-  return !rest.empty() && rest.find_first_not_of("0123456789") == std::string::npos;
+  return all_digits(rest);
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ class FeoWorkspace {
   std::vector<std::string> runs(const std::string& tag) const;
 
   // The content of every regular file of the run directory whose name is one
-  // of the results (xt.*, mu.*, *_tot.txt, *_std.txt, *_sem.txt), by name.
+  // of the results (xt.*, mu.*, their records made_from.*, *_tot.txt,
+  // *_std.txt, *_sem.txt), by name.
   std::map<std::string, std::string> results() const;
 
   // Copies the result files to another workspace of as many clusters, so a

@@ -75,6 +75,7 @@ TEST_F(Leftovers, LineNamesWhatWasCleared) {
 
 TEST_F(Leftovers, ShardClearsOnlyItsOwnClusters) {
   for (const char* name : {".xt.001.partial", ".mu.002.partial", ".xt.003.partial",
+                           ".made_from.003.partial", ".made_from.004.partial",
                            ".xt_tot.txt.partial", ".feff.inp.partial", "chi.dat", "xmu.dat",
                            "keep.partial", ".xt.abc.partial"}) {
     write_file(name, "");
@@ -83,9 +84,11 @@ TEST_F(Leftovers, ShardClearsOnlyItsOwnClusters) {
   fs::create_directories("tolva64.scratch/002");
   LeftoversFound found = clean_up_leftovers(RunFiles(), Shard{1, 2}, false);
   EXPECT_EQ(found.scratch_directories, 1);
-  EXPECT_EQ(found.temporary_files, 2);
+  EXPECT_EQ(found.temporary_files, 3);
   EXPECT_FALSE(fs::exists(".xt.001.partial"));
   EXPECT_FALSE(fs::exists(".xt.003.partial"));
+  EXPECT_FALSE(fs::exists(".made_from.003.partial"));
+  EXPECT_TRUE(fs::exists(".made_from.004.partial"));
   EXPECT_FALSE(fs::exists("tolva64.scratch/001"));
   EXPECT_TRUE(fs::exists("tolva64.scratch/002"));
   for (const char* kept : {".mu.002.partial", ".xt_tot.txt.partial", "chi.dat"}) {
@@ -94,7 +97,8 @@ TEST_F(Leftovers, ShardClearsOnlyItsOwnClusters) {
 
   found = clean_up_leftovers(RunFiles(), std::nullopt, false);
   EXPECT_EQ(found.scratch_directories, 1);
-  EXPECT_EQ(found.temporary_files, 5);  // .mu.002, totals, feff.inp, chi.dat, xmu.dat
+  // .mu.002, .made_from.004, totals, feff.inp, chi.dat, xmu.dat
+  EXPECT_EQ(found.temporary_files, 6);
   EXPECT_TRUE(fs::exists("keep.partial"));
   EXPECT_TRUE(fs::exists(".xt.abc.partial"));
   EXPECT_FALSE(fs::exists("tolva64.scratch"));

@@ -70,54 +70,73 @@ TEST(PlainRun, MissingClusterFileStopsWithItsLineNumberEvenWhenDone) {
   }
   auto result = dir.run();
   EXPECT_EQ(result.exit_code, 1);
-  EXPECT_EQ(result.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
+  EXPECT_EQ(result.out, banner() +
+                            crlf(" 3 of 4 clusters have results without a record of their "
+                                 "inputs, from an older tolva64; they are taken as they are.\n") +
+                            file_lines("md_1.xyz") + file_lines("md_1.xyz") +
                             crlf(" Error at line     3 in file conf.dat\n"));
   EXPECT_FALSE(dir.exists("fake_feff.count"));
 }
 
-TEST(PlainRun, ClusterNamesAreTakenWhole) {
-  // A trailing blank and an empty last line are names of files that do not exist.
+TEST(PlainRun, BlankLinesArePassedOverAndNamesAreTakenWhole) {
+  // Blank lines name no cluster, but count: md_1.xyz on line 3 writes xt.003.
+  // A trailing empty line is passed over as well, so the run ends normally.
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
-  dir.write("xt.001", "");
-  dir.write("mu.001", "");
-  dir.write("conf.dat", "md_1.xyz\n\n");
-  EXPECT_EQ(dir.run().out, banner() + file_lines("md_1.xyz") +
-                               crlf(" Error at line     2 in file conf.dat\n"));
+  dir.write("conf.dat", "\r\n \t\r\nmd_1.xyz\r\n\r\n");
+  dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
+  auto result = dir.run();
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_EQ(result.out, banner() + file_lines("md_1.xyz") + feff_lines(3, "md_1.xyz", 1) +
+                            closing(true, true));
+  EXPECT_EQ(dir.read("xt.003"), XT_ROW);
+  EXPECT_EQ(dir.read("xt_tot.txt"), XT_ROW);
+  // A trailing blank is part of the name: no such file.
   dir.write("conf.dat", "md_1.xyz \n");
   EXPECT_EQ(dir.run().out, banner() + crlf(" Error at line     1 in file conf.dat\n"));
 }
 
-TEST(PlainRun, ResumesWithTheClustersThatHaveNoResults) {
-  // Cluster 1 is done; cluster 2 has only mu.002, left by a run stopped
-  // between its two renames: it is run again, and says so.
+TEST(PlainRun, ResumedRunAveragesEveryClusterThatHasResults) {
+  // Cluster 1 is done, by a tolva64 that kept no records; cluster 2 has only
+  // mu.002, left by a run stopped between its two renames: it is run again,
+  // and says so. The averages take in cluster 1 as well.
   RunDir dir;
   dir.write_cluster("md_1.xyz", "0 0 0 0\n");
   dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\nmd_1.xyz\n");
-  dir.write("xt.001", "kept\r\n");
-  dir.write("mu.001", "kept\r\n");
+  dir.write("xt.001", crlf(" 1.0000000000000000E+000    0.05000\n"));
+  dir.write("mu.001", crlf(" 2.0000000000000000E+000 8979.00000\n"));
   dir.write("mu.002", "half\r\n");
-  dir.plan_feff({{chi_file(CHI_ROW), xmu_file(XMU_ROW)}});
+  dir.plan_feff({{chi_file("0.05 0.25\n"), xmu_file("8979.0 -0.5 0.05 0.5\n")}});
+  const std::string unrecorded = crlf(
+      " 1 of 3 clusters has results without a record of their inputs, from an older tolva64; "
+      "they are taken as they are.\n");
   auto first = dir.run();
   EXPECT_EQ(first.exit_code, 0);
   EXPECT_EQ(first.out,
-            banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
+            banner() + unrecorded + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
                 crlf(" Cluster   2, md_1.xyz: only mu.002 is there; the cluster is run again.\n") +
                 feff_lines(2, "md_1.xyz", 1) + file_lines("md_1.xyz") +
-                feff_lines(3, "md_1.xyz", 2) + closing(true, true));
-  EXPECT_EQ(dir.read("xt.001"), "kept\r\n");
-  EXPECT_EQ(dir.read("mu.002"), MU_ROW);
-  EXPECT_EQ(dir.read("xt.002"), XT_ROW);
-  EXPECT_EQ(dir.read("xt_tot.txt"), XT_ROW);
+                feff_lines(3, "md_1.xyz", 2) +
+                closing(true, true, " Averaged 3 clusters: 2 run now, 1 from an earlier run."));
+  EXPECT_EQ(dir.read("mu.002"), crlf(" 5.0000000000000000E-001 8979.00000\n"));
+  EXPECT_EQ(dir.read("xt.002"), crlf(" 2.5000000000000000E-001    0.05000\n"));
+  // (1 + 0.25 + 0.25) / 3 and (2 + 0.5 + 0.5) / 3.
+  const std::string xt_tot = crlf(" 5.0000000000000000E-001    0.05000\n");
+  const std::string mu_tot = crlf(" 1.0000000000000000E+000 8979.00000\n");
+  EXPECT_EQ(dir.read("xt_tot.txt"), xt_tot);
+  EXPECT_EQ(dir.read("mu_tot.txt"), mu_tot);
 
-  // Everything done: nothing runs, the averages stay as they are.
-  dir.write("xt_tot.txt", "kept\r\n");
+  // Everything done: nothing runs, and the averages are written again from
+  // the files, the same as before.
+  dir.write("xt_tot.txt", "overwritten\r\n");
   auto again = dir.run();
   EXPECT_EQ(again.exit_code, 0);
-  EXPECT_EQ(again.out, banner() + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
-                           file_lines("md_1.xyz") + closing(false, false));
+  EXPECT_EQ(again.out, banner() + unrecorded + file_lines("md_1.xyz") + file_lines("md_1.xyz") +
+                           file_lines("md_1.xyz") +
+                           closing(true, true, " Averaged 3 clusters, all from earlier runs."));
   EXPECT_EQ(dir.read("fake_feff.count"), "2");
-  EXPECT_EQ(dir.read("xt_tot.txt"), "kept\r\n");
+  EXPECT_EQ(dir.read("xt_tot.txt"), xt_tot);
+  EXPECT_EQ(dir.read("mu_tot.txt"), mu_tot);
 }
 
 TEST(PlainRun, ClusterWithoutFeffResultsIsNamedCountedAndTriedAgain) {

@@ -46,4 +46,15 @@ TEST(PotentialMap, HoldsTwentyEntriesAndRefusesTheTwentyFirst) {
   EXPECT_EQ(map.type_index[20], 20);
 }
 
+TEST(PotentialMap, LastEntryOfATypeIndexGivesItsPotential) {
+  TempDir dir;
+  write_file(dir / "pot.dat", " 1 1\n 2 5\n 1 2\n");
+  PotentialMap map;
+  ASSERT_TRUE(read_potential_map((dir / "pot.dat").string(), map));
+  EXPECT_EQ(potential_of(1.0, map), 2);
+  EXPECT_EQ(potential_of(2.0, map), 5);
+  EXPECT_EQ(potential_of(1.5, map), -1);  // matched exactly, as a real
+  EXPECT_EQ(potential_of(3.0, map), -1);
+}
+
 }  // namespace

@@ -62,6 +62,17 @@ TEST(RunOptions, SlurmTakesItsSettings) {
   EXPECT_EQ(parse_command_line({"-h", "-j", "0"}).action, CommandLineAction::Error);
 }
 
+TEST(RunOptions, VersionWinsOverOtherOptionsButNotOverHelp) {
+  EXPECT_EQ(parse_command_line({"--version"}).action, CommandLineAction::Version);
+  EXPECT_EQ(parse_command_line({"--slurm", "--version"}).action, CommandLineAction::Version);
+  EXPECT_EQ(parse_command_line({"--version", "--average", "-j2"}).action,
+            CommandLineAction::Version);
+  EXPECT_EQ(parse_command_line({"--version", "-h"}).action, CommandLineAction::Help);
+  EXPECT_EQ(parse_command_line({"--version", "-j", "0"}).action, CommandLineAction::Error);
+  EXPECT_EQ(parse_command_line({"--version=2"}).error, "--version takes no value");
+  EXPECT_EQ(parse_command_line({"-V"}).error, "unknown option '-V'");
+}
+
 TEST(RunOptions, InputAndAveragingOptionsKeepTheMode) {
   auto plain = parse_command_line({"--drop-absent-potentials", "--common-grid", "--align-edge"});
   ASSERT_EQ(plain.action, CommandLineAction::Run);
@@ -127,6 +138,11 @@ TEST(RunOptions, ProgramStopsWithCodeTwoOnABadCommandLine) {
   EXPECT_EQ(help.out.rfind("Usage: tolva64 [options]\n", 0), 0u);
   EXPECT_NE(help.out.find("--cpus-per-task"), std::string::npos);
   EXPECT_NE(help.out.find("\n  4    no cluster has a FEFF result\n"), std::string::npos);
+  EXPECT_EQ(help.err, "");
+  auto version = test_support::run_program(TOLVA64_BIN, {"--version"}, dir.path());
+  EXPECT_EQ(version.exit_code, 0);
+  EXPECT_EQ(version.out, "tolva64 4.2\n");
+  EXPECT_EQ(version.err, "");
   EXPECT_FALSE(dir.exists("feff.inp"));
 }
 

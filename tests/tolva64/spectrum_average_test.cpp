@@ -13,11 +13,13 @@ TEST(SpectrumAverage, RowsAreSummedAndDividedByTheFilesOfTheRun) {
   add_spectrum(sum, Spectrum{{0.05, 0.10, 0.15}, {0.012345, 0.5, 0.25}});
   add_spectrum(sum, Spectrum{{0.50, 0.60}, {-0.0071, 0.25}});
   EXPECT_EQ(sum.files, 2);
-  EXPECT_EQ(sum.sum, (std::vector<double>{0.012345 + -0.0071, 0.75, 0.25}));
+  // 0.012345 - 0.0071 lands on the double nearest 0.005245.
+  EXPECT_EQ(sum.sum, (std::vector<double>{0.005245, 0.75, 0.25}));
   Spectrum average = average_of(sum);
   // Two rows, as the last file had, on its grid, each over both files.
   EXPECT_EQ(average.grid, (std::vector<double>{0.50, 0.60}));
-  EXPECT_EQ(average.value, (std::vector<double>{(0.012345 + -0.0071) / 2.0, 0.375}));
+  // Written out, the first is 2.6224999999999998E-003.
+  EXPECT_EQ(average.value, (std::vector<double>{0.0026225, 0.375}));
 }
 
 TEST(SpectrumAverage, RowsPastAShorterLastFileKeepTheirSums) {

@@ -55,13 +55,25 @@ TEST_F(SpectrumFiles, ClusterSpectraReplaceLeftoversAndPlantedLinks) {
   test_support::write_file("victim", "kept");
   fs::create_symlink("victim", ".mu.003.partial");
   test_support::write_file(".xt.003.partial", "stale");
-  publish_cluster_spectra(Spectrum{{1.0}, {2.0}}, Spectrum{{8979.0}, {0.5}}, "003");
+  test_support::write_file("xt.003", "an earlier result");
+  publish_cluster_spectra(Spectrum{{1.0}, {2.0}}, Spectrum{{8979.0}, {0.5}}, "003",
+                          {"made_from.003", "record\r\n"});
   EXPECT_EQ(read_file("xt.003"), crlf(" 2.0000000000000000E+000    1.00000\n"));
   EXPECT_EQ(read_file("mu.003"), crlf(" 5.0000000000000000E-001 8979.00000\n"));
+  EXPECT_EQ(read_file("made_from.003"), "record\r\n");
   EXPECT_EQ(read_file("victim"), "kept");
   EXPECT_FALSE(fs::exists(fs::symlink_status(".mu.003.partial")));
   EXPECT_FALSE(fs::exists(".xt.003.partial"));
+  EXPECT_FALSE(fs::exists(".made_from.003.partial"));
   EXPECT_EQ(cluster_state("003"), ClusterState::Done);
+}
+
+TEST_F(SpectrumFiles, WithdrawnClusterIsNoLongerDone) {
+  publish_cluster_spectra(Spectrum{{1.0}, {2.0}}, Spectrum{{8979.0}, {0.5}}, "004",
+                          {"made_from.004", ""});
+  withdraw_cluster_spectra("004");
+  EXPECT_EQ(cluster_state("004"), ClusterState::NotRun);
+  withdraw_cluster_spectra("005");  // nothing to withdraw is no fault
 }
 
 TEST_F(SpectrumFiles, ClusterIsDoneOnlyWithBothFiles) {

@@ -20,8 +20,9 @@ std::string banner() {
       "\n");
 }
 
-std::string closing(bool chi_average, bool mu_average) {
+std::string closing(bool chi_average, bool mu_average, const std::string& averaged) {
   std::string text = " \n" + std::string(65, '_') + "\nCalculations done.\n";
+  if (!averaged.empty()) text += averaged + "\n";
   if (chi_average) text += "See the file XT_TOT.TXT for the result.\n";
   if (mu_average) text += "See the file MU_TOT.TXT for the result.\n";
   return crlf(text);

@@ -11,8 +11,11 @@ namespace tolva64_test {
 // The eight banner lines as the console shows them.
 std::string banner();
 
-// The closing lines; the "See the file" lines as asked.
-std::string closing(bool chi_average, bool mu_average);
+// The closing lines; the "See the file" lines as asked, and after
+// "Calculations done." the line that counts the clusters averaged when some
+// come from earlier runs (" Averaged 3 clusters: 2 run now, 1 from an
+// earlier run.").
+std::string closing(bool chi_average, bool mu_average, const std::string& averaged = "");
 
 // " " and "File: <name>", the two lines every cluster prints.
 std::string file_lines(const std::string& cluster_name);
