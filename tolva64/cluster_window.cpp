@@ -97,7 +97,15 @@ void ClusterWindow::finish(const WindowEntry& entry) {
   in_scratch.xmu_result = entry.scratch + "/" + files_.xmu_result;
   std::string problem =
       convert_cluster_results(in_scratch, entry.suffix, entry.end, entry.made_from, totals_);
-  if (!problem.empty()) failed_.report(entry.line.number, entry.line.name, problem);
+  if (problem.empty()) {
+    forget_kept_scratch_directory(entry.suffix);
+  } else {
+    // FEFF's logs say why; they go with the directory unless it is kept here.
+    const std::string kept =
+        keep_scratch_ ? "" : keep_failed_scratch_directory(entry.scratch, entry.suffix);
+    if (!kept.empty()) problem += "; its files are kept in " + kept;
+    failed_.report(entry.line.number, entry.line.name, problem);
+  }
   if (!keep_scratch_) remove_scratch_directory(entry.scratch);
 }
 

@@ -42,4 +42,21 @@ void remove_scratch_directory(const std::string& path) {
   fs::remove(kScratchRoot, error);
 }
 
+std::string keep_failed_scratch_directory(const std::string& path, const std::string& suffix) {
+  const std::string kept = std::string(kKeptRoot) + "/" + suffix;
+  std::error_code error;
+  fs::create_directory(kKeptRoot, error);
+  fs::remove_all(kept, error);
+  fs::rename(path, kept, error);
+  return error ? "" : kept;
+}
+
+void forget_kept_scratch_directory(const std::string& suffix) {
+  std::error_code error;
+  const std::string kept = std::string(kKeptRoot) + "/" + suffix;
+  if (!fs::exists(kept, error)) return;
+  fs::remove_all(kept, error);
+  fs::remove(kKeptRoot, error);  // fails while other clusters' are kept
+}
+
 }  // namespace tolva64

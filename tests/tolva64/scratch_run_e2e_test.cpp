@@ -222,3 +222,27 @@ TEST(ScratchRunE2e, ScratchRootLinkedToAnotherDiskIsUsedAndKept) {
 }
 
 }  // namespace
+
+// FEFF's logs of a failed cluster outlive its scratch directory, and go once
+// the cluster has a result.
+TEST(ScratchRunE2e, FailedClusterKeepsItsScratchDirectoryUntilItHasAResult) {
+  RunDir dir;
+  dir.write_cluster("md_1.xyz", "0 0 0 0\n");
+  dir.write("conf.dat", "md_1.xyz\nmd_1.xyz\n");
+  const std::string chi = chi_file("0.05 0.1\n");
+  const std::string xmu = xmu_file("8979.0 -0.5 0.05 0.123 0.118 0.04\n");
+  dir.plan_feff_runs({{chi, xmu}, {chi, xmu, 1}, {chi, xmu}});
+  auto first = dir.run({"--jobs", "1"});
+  EXPECT_EQ(first.exit_code, 3) << first.err;
+  EXPECT_TRUE(holds(first.out, crlf(" Cluster   2, md_1.xyz: no FEFF result: FEFF exited with "
+                                    "status 1; its files are kept in tolva64.kept/002.\n")));
+  EXPECT_TRUE(dir.exists("tolva64.kept/002/feff.inp"));
+  EXPECT_TRUE(dir.exists("tolva64.kept/002/feff_stdout.txt"));
+  EXPECT_FALSE(dir.exists("tolva64.kept/001"));
+  EXPECT_FALSE(dir.exists("tolva64.scratch"));
+
+  auto second = dir.run({"--jobs", "1"});
+  EXPECT_EQ(second.exit_code, 0) << second.err;
+  EXPECT_TRUE(dir.exists("xt.002"));
+  EXPECT_FALSE(dir.exists("tolva64.kept"));
+}
