@@ -108,6 +108,26 @@ TEST(ArgumentRun, GivenAbsorberZeroRmaxAndDoubledType) {
                  "1 100 100 10\n2 100 100 20\n3 100 100 30\n"));
 }
 
+// The trajectory is found through the directory part, which never reaches
+// the cluster names: conf.dat and md_1.xyz are written where kirne runs.
+TEST(ArgumentRun, TrajectoryNamedWithADirectoryPart) {
+  TempDir dir;
+  std::filesystem::create_directories(dir / "runs.v2");
+  std::filesystem::create_directories(dir / "work");
+  write_file(dir / "runs.v2" / "md.xyz", "2\nc\nFe 0 0 0\nO 0 0 1\n");
+  auto run = test_support::run_program(
+      KIRNE_BINARY, {"../runs.v2/md", "0", "0", "2", "Fe", "0", "O"}, dir / "work");
+  EXPECT_EQ(run.exit_code, 0) << run.out;
+  EXPECT_EQ(run.out,
+            crlf(banner() + type_table(2, "FE O  ", "FE") +
+                 parameter_echo("../runs.v2/md", 0, 0, TWO) + statistics(1, 1, 1) + SAVING_G2));
+  EXPECT_EQ(read_file(dir / "work" / "conf.dat"), crlf("md_1.xyz\n"));
+  EXPECT_EQ(read_file(dir / "work" / "md_1.xyz"),
+            crlf("# Cluster: 1. c\n" + atom(0, ZERO, ZERO, ZERO) + atom(2, ZERO, ZERO, ONE) +
+                 "1 100 100 10\n2 100 100 20\n"));
+  EXPECT_EQ(std::filesystem::directory_iterator(dir / "runs.v2")->path().filename(), "md.xyz");
+}
+
 // "abc" as Rmax is 0, echoed so; a negative Rmax acts by its square.
 TEST(ArgumentRun, UnreadableNumbersBecomeZero) {
   TempDir dir;
