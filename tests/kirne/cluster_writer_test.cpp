@@ -77,4 +77,5 @@ TEST_F(ClusterWriter, AtomsWithinRmaxInOrderThenThePlaceholders) {
             "0  5.0000000000000000E-001  0.0000000000000000E+000  0.0000000000000000E+000\r\n"
             "1 100 100 10\r\n"
             "2 100 100 20\r\n");
+  EXPECT_FALSE(std::filesystem::exists(".md_7_2.xyz.partial"));
 }
