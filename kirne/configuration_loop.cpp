@@ -18,7 +18,6 @@
 #include "kirne/frame.hpp"
 #include "kirne/neighbour_search.hpp"
 #include "kirne/radial_distribution_output.hpp"
-#include "kirne/run_options.hpp"
 #include "kirne/trajectory_reader.hpp"
 #include "kirne/type_table.hpp"
 
@@ -95,17 +94,15 @@ MaybeStop settle_cell(const RunParameters& parameters, Frame& frame) {
       "configuration " + frame.label + " of " + parameters.trajectory_path;
   if (!frame.cell) {
     return RunStop{" With --pbc every configuration needs a cell, and " + configuration +
-                       " has none. Give it with --cell, or use extended XYZ (Lattice=\"...\") "
-                       "or a LAMMPS dump.",
-                   kUsageExitCode};
+                   " has none. Give it with --cell, or use extended XYZ (Lattice=\"...\") "
+                   "or a LAMMPS dump."};
   }
   const double half_width = 0.5 * frame.cell->smallest_width();
   if (std::fabs(parameters.cluster_radius) <= half_width) return std::nullopt;
   return RunStop{" Rmax " + plain_number(parameters.cluster_radius) +
-                     " is more than half the smallest width of the cell of " + configuration +
-                     " (" + plain_number(half_width) +
-                     "): an atom would be seen more than once. Choose a smaller Rmax.",
-                 kUsageExitCode};
+                 " is more than half the smallest width of the cell of " + configuration + " (" +
+                 plain_number(half_width) +
+                 "): an atom would be seen more than once. Choose a smaller Rmax."};
 }
 
 // What every absorber of a used configuration shares.

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "common/number_syntax.hpp"
-#include "kirne/run_options.hpp"
 
 namespace kirne {
 
@@ -50,16 +49,14 @@ Vector3 add(const Vector3& p, const Vector3& q, double f) {
 }  // namespace
 
 RunStop LammpsDumpReader::problem(const std::string& what) const {
-  return RunStop{
-      " " + path_ + ", line " + std::to_string(line_number_) + " \"" + line_ + "\": " + what,
-      kUsageExitCode};
+  return RunStop{" " + path_ + ", line " + std::to_string(line_number_) + " \"" + line_ +
+                 "\": " + what};
 }
 
 MaybeStop LammpsDumpReader::next_line(common::TextInput& input, const std::string& expected) {
   if (input.at_eof()) {
     return RunStop{" " + path_ + ", line " + std::to_string(line_number_ + 1) +
-                       ": the file ends inside a frame, where " + expected + " should follow.",
-                   kUsageExitCode};
+                   ": the file ends inside a frame, where " + expected + " should follow."};
   }
   input.read_through_lf(line_);
   ++line_number_;

@@ -1,5 +1,7 @@
 // kirne: from a multi-frame XYZ trajectory to cluster files around the
-// absorber, the cluster list conf.dat and the distribution functions.
+// absorber, the cluster list conf.dat and the distribution functions. It
+// ends with 0 when that was done, 1 at an orderly stop (stop_run) and 217
+// with the failure report.
 #include <optional>
 #include <string>
 #include <utility>

@@ -9,7 +9,7 @@ namespace kirne {
 
 namespace {
 
-RunStop usage(const std::string& problem) { return RunStop{" " + problem, kUsageExitCode}; }
+RunStop usage(const std::string& problem) { return RunStop{" " + problem}; }
 
 // The numbers that follow position i, at most nine of them.
 std::vector<double> numbers_after(const std::vector<std::string>& args, std::size_t i) {

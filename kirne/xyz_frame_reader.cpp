@@ -8,7 +8,6 @@
 #include "common/number_layout.hpp"
 #include "common/number_syntax.hpp"
 #include "kirne/extended_xyz_lattice.hpp"
-#include "kirne/run_options.hpp"
 
 namespace kirne {
 
@@ -39,8 +38,7 @@ MaybeStop take_lattice(const XyzReading& reading, std::int32_t number, Frame& fr
     frame.cell = lattice.cell;
     return std::nullopt;
   }
-  return RunStop{where(reading, number) + ", comment line: " + lattice.problem + ".",
-                 kUsageExitCode};
+  return RunStop{where(reading, number) + ", comment line: " + lattice.problem + "."};
 }
 
 // With a type map, an atom line may begin with a numeric type. Gives back
@@ -120,8 +118,7 @@ MaybeStop read_atom(common::TextInput& input, const XyzReading& reading, Frame& 
     if (mapped == MappedType::Read) return std::nullopt;
     if (mapped == MappedType::Unknown) {
       return RunStop{where(reading, frame.number) + ", atom " + std::to_string(i + 1) + ": type " +
-                         token + " is not in --type-map.",
-                     kUsageExitCode};
+                     token + " is not in --type-map."};
     }
   }
   double xyz[3];

@@ -6,9 +6,11 @@
 // 1. reads it with the trajectory reader in a forked child: the child must
 //    end with 0 (read to the end, or an orderly stop) or 217 (the failure
 //    report), never by a signal or a hang;
-// 2. runs the real kirne on it with random arguments and answers: exit 0 or
-//    217 only; with 217 the failure report on standard error; every cluster
-//    named in conf.dat exists, except the last when the run failed.
+// 2. runs the real kirne on it with random arguments and answers: exit 0
+//    with nothing on standard error, 1 (an orderly stop) with its line last
+//    on standard output and standard error, or 217 with the failure report;
+//    every cluster named in conf.dat exists, except the last when the run
+//    failed.
 // A failing case is kept in kirne_fuzz_failures/<iteration>/ for replay.
 #include <chrono>
 #include <cstdio>
@@ -90,17 +92,38 @@ std::string check_listed_clusters(const fs::path& dir, bool failed) {
   return "";
 }
 
+std::string last_line(const std::string& text) {
+  std::string rest = text;
+  while (!rest.empty() && (rest.back() == '\n' || rest.back() == '\r')) rest.pop_back();
+  const std::size_t newline = rest.find_last_of('\n');
+  return newline == std::string::npos ? rest : rest.substr(newline + 1);
+}
+
+// An orderly stop ends both streams with its line; on standard output the
+// line may follow a prompt that the stop cut short.
+std::string check_stop_line(const ChildResult& result) {
+  const std::string err = last_line(result.err);
+  const std::string out = last_line(result.out);
+  const bool ends_both = !err.empty() && out.size() >= err.size() &&
+                         out.compare(out.size() - err.size(), err.size(), err) == 0;
+  if (ends_both) return "";
+  return "kirne: exit 1 without its line last on both streams:\n" + result.err;
+}
+
 std::string check_program(const Options& options, const fs::path& dir, const Invocation& call) {
   ChildResult result =
       run_in_dir(options.binary, call.args, dir.string(), call.answers, TIME_LIMIT_SECONDS);
-  if (!result.exited || (result.code != 0 && result.code != 217)) {
+  if (!result.exited || (result.code != 0 && result.code != 1 && result.code != 217)) {
     return "kirne: " + describe(result) + "\n" + result.err;
   }
   bool failed = result.code == 217;
   if (failed && result.err.rfind("An unhandled exception occurred at $", 0) != 0) {
     return "kirne: exit 217 without the failure report:\n" + result.err;
   }
-  if (!failed && !result.err.empty()) return "kirne: exit 0 with errors:\n" + result.err;
+  if (result.code == 1) {
+    if (std::string problem = check_stop_line(result); !problem.empty()) return problem;
+  }
+  if (result.code == 0 && !result.err.empty()) return "kirne: exit 0 with errors:\n" + result.err;
   return check_listed_clusters(dir, failed);
 }
 
