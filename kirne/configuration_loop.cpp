@@ -1,6 +1,5 @@
 #include "kirne/configuration_loop.hpp"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -17,6 +16,7 @@
 #include "kirne/distribution_accumulator.hpp"
 #include "kirne/frame.hpp"
 #include "kirne/neighbour_search.hpp"
+#include "kirne/number_limits.hpp"
 #include "kirne/radial_distribution_output.hpp"
 #include "kirne/trajectory_reader.hpp"
 #include "kirne/type_table.hpp"
@@ -77,13 +77,6 @@ void print_shift(const Frame& frame, const Absorber& absorber) {
   out().end_line();
 }
 
-// A number as a sentence shows it: the shortest text that reads back the same.
-std::string plain_number(double value) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-  return std::string(text, end);
-}
-
 // With --pbc a used configuration is measured in its own cell or the one
 // given; it needs one, and one wide enough that no atom within Rmax has a
 // second image within Rmax.
@@ -99,9 +92,9 @@ MaybeStop settle_cell(const RunParameters& parameters, Frame& frame) {
   }
   const double half_width = 0.5 * frame.cell->smallest_width();
   if (std::fabs(parameters.cluster_radius) <= half_width) return std::nullopt;
-  return RunStop{" Rmax " + plain_number(parameters.cluster_radius) +
+  return RunStop{" Rmax " + message_number(parameters.cluster_radius) +
                  " is more than half the smallest width of the cell of " + configuration + " (" +
-                 plain_number(half_width) +
+                 message_number(half_width) +
                  "): an atom would be seen more than once. Choose a smaller Rmax."};
 }
 

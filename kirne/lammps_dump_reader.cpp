@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/number_syntax.hpp"
+#include "kirne/number_limits.hpp"
 
 namespace kirne {
 
@@ -167,6 +168,10 @@ MaybeStop LammpsDumpReader::read_atom(const Columns& columns, std::size_t i, Fra
   if (columns.scaled) {
     const auto& e = frame.cell->edges();
     r = add(add(add(origin_, e[0], p[0]), e[1], p[1]), e[2], p[2]);
+  }
+  if (!usable_position(r.x, r.y, r.z)) {
+    return unusable_position_stop(
+        {path_, frame.number, static_cast<std::int64_t>(i) + 1, line_number_, line_});
   }
   frame.x[i] = r.x, frame.y[i] = r.y, frame.z[i] = r.z;
   return std::nullopt;

@@ -17,6 +17,7 @@
 #include "kirne/distribution_output.hpp"
 #include "kirne/file_name_resolution.hpp"
 #include "kirne/histograms.hpp"
+#include "kirne/number_limits.hpp"
 #include "kirne/radial_distribution_output.hpp"
 #include "kirne/run_counts.hpp"
 #include "kirne/run_files.hpp"
@@ -39,10 +40,12 @@ RunParameters take_parameters(int argc, char** argv, std::optional<common::TextO
   print_banner(parameters.mode);
   if (dialog) stop_if(ask_atom_types(parameters));
   print_type_table(parameters);
-  // 4. The trajectory name and Rmax, echoed with the skips. Rmax enters the
-  //    cluster test only as its square.
+  // 4. The trajectory name and Rmax, echoed with the skips. An Rmax that is
+  //    no finite number stops the run before any file is written; it enters
+  //    the cluster test only as its square.
   if (dialog) stop_if(ask_name_and_radius(parameters));
   print_parameter_echo(parameters);
+  stop_if(check_cluster_radius(parameters.cluster_radius));
   parameters.cluster_radius_squared =
       common::checked_mul(parameters.cluster_radius, parameters.cluster_radius);
   // 5. The distribution functions; test mode also asks for a configuration limit.
