@@ -66,6 +66,9 @@ MaybeStop take_option(const std::vector<std::string>& args, std::size_t i, RunPa
     taken = 2;
     return take_type_map(args, i, p);
   }
+  if (option == "--help" || option == "--version") {
+    return usage(option + " stands alone, as the only argument: kirne " + option);
+  }
   return usage("Unknown option " + option + ". The options are --pbc, --cell and --type-map.");
 }
 

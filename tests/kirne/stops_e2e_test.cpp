@@ -54,7 +54,8 @@ TEST(Stops, NoArgumentsLooksForDotXyz) {
   EXPECT_EQ(read_file(dir / "conf.dat"), "");
   auto five = run_kirne(dir, {"md", "1", "2", "3", "Fe"});
   EXPECT_EQ(five.out, run.out);
-  expect_stop(five, " No input data file: .xyz");
+  expect_stop(five, " No input data file: .xyz",
+              " Warning: 5 arguments are ignored: a run takes six or more (kirne --help).\n");
 }
 
 // A name with a directory part is looked for there, and the line names it.
