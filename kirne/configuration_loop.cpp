@@ -18,6 +18,7 @@
 #include "kirne/neighbour_search.hpp"
 #include "kirne/number_limits.hpp"
 #include "kirne/radial_distribution_output.hpp"
+#include "kirne/reading_progress.hpp"
 #include "kirne/trajectory_reader.hpp"
 #include "kirne/type_table.hpp"
 
@@ -176,6 +177,8 @@ MaybeStop walk_configurations(const RunParameters& parameters, RunFiles& files, 
   Frame frame;
   Absorber absorber;
   ConfigurationSelection selection(parameters.skip_first, parameters.skip_between);
+  // Test mode fills the console with atom lines; it shows no progress.
+  ReadingProgress progress(parameters.trajectory_path, parameters.mode != RunMode::Test);
   absorber_symbol = "  ";
   while (!files.trajectory.finished() &&
          counts.configurations_read < parameters.configuration_limit) {
@@ -191,6 +194,7 @@ MaybeStop walk_configurations(const RunParameters& parameters, RunFiles& files, 
     }
     if (stop) return stop;
     if (absorber.number <= frame.atom_count()) absorber_symbol = frame.symbols[absorber.index()];
+    progress.update(files.trajectory.bytes_read());
   }
   return std::nullopt;
 }
