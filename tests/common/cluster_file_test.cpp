@@ -1,5 +1,5 @@
 // The cluster file: written under a temporary name and renamed into place
-// whole, read back record by record.
+// whole.
 #include "common/cluster_file.hpp"
 
 #include <gtest/gtest.h>
@@ -33,18 +33,6 @@ TEST(ClusterFileWriter, TheNameHoldsOnlyAWholeFile) {
             "1 100 100 10\r\n"
             "2 100 100 20\r\n");
   EXPECT_FALSE(fs::exists(common::temporary_name_for(path)));
-}
-
-TEST(ClusterFileReader, RecordsAfterTheHeaderPlaceholdersIncluded) {
-  test_support::TempDir dir;
-  const std::string path = (dir / "md_1.xyz").string();
-  test_support::write_file(path,
-                           "# Cluster: 1. \r\n0 0 0 0\r\n2 1.5 -2 3 rest\r\n1 100 100 10\r\n");
-  common::ClusterAtoms atoms;
-  EXPECT_EQ(common::read_cluster_file(path, 10, atoms), common::ClusterReadStatus::Complete);
-  EXPECT_EQ(atoms.type, (std::vector<double>{0, 2, 1}));
-  EXPECT_EQ(atoms.y, (std::vector<double>{0, -2, 100}));
-  EXPECT_EQ(common::read_cluster_file(path, 2, atoms), common::ClusterReadStatus::TooManyAtoms);
 }
 
 }  // namespace

@@ -36,10 +36,3 @@ TEST(NumberLimits, RmaxMustBeFinite) {
   EXPECT_EQ(check_cluster_radius(-kInf)->line,
             " Rmax must be a finite number of angstrom, not -inf !!!");
 }
-
-TEST(NumberLimits, NumbersInMessages) {
-  EXPECT_EQ(message_number(6.0), "6");
-  EXPECT_EQ(message_number(0.1), "0.1");
-  EXPECT_EQ(message_number(18.159423), "18.159423");
-  EXPECT_EQ(message_number(kInf), "inf");
-}

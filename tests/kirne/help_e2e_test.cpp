@@ -1,6 +1,5 @@
-// What the command line asks of a run: --help and --version, and the
-// warnings for numbers that cannot be read, which go to standard error and
-// leave standard output as it was.
+// kirne --help and --version, alone and among other arguments. (The
+// warnings for numbers that cannot be read are in argument_run_e2e_test.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,9 +9,7 @@
 
 using namespace kirne_e2e;
 using test_support::crlf;
-using test_support::read_file;
 using test_support::TempDir;
-using test_support::write_file;
 
 namespace {
 
@@ -23,7 +20,7 @@ bool is_empty(const TempDir& dir) { return fs::is_empty(dir.path()); }
 }  // namespace
 
 // Alone they print their text and end with 0, having written nothing.
-TEST(CommandLine, HelpAndVersionAlone) {
+TEST(HelpAndVersion, AloneTheyPrintAndWriteNothing) {
   TempDir dir;
   auto version = run_kirne(dir, {"--version"});
   EXPECT_EQ(version.exit_code, 0);
@@ -39,7 +36,7 @@ TEST(CommandLine, HelpAndVersionAlone) {
 }
 
 // A text that cannot be written is no text shown: the failure report.
-TEST(CommandLine, HelpIntoAFullDevice) {
+TEST(HelpAndVersion, TextIntoAFullDevice) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   TempDir dir;
   auto run = test_support::run_program("/bin/sh", {"-c", "\"$0\" --help > /dev/full", KIRNE_BINARY},
@@ -51,7 +48,7 @@ TEST(CommandLine, HelpIntoAFullDevice) {
 
 // Among other arguments they are options that stop the run before the
 // banner; after the name they are types, as any word there.
-TEST(CommandLine, HelpAmongOtherArguments) {
+TEST(HelpAndVersion, AmongOtherArguments) {
   TempDir dir;
   auto run = run_kirne(dir, {"--help", "md", "0", "0", "5", "Fe", "0"});
   EXPECT_EQ(run.exit_code, 1);
@@ -62,14 +59,3 @@ TEST(CommandLine, HelpAmongOtherArguments) {
   EXPECT_NE(run.out.find(crlf("Atoms types are: FE -- \n")), std::string::npos) << run.out;
 }
 
-// "6,0" for Rmax: the run goes on with 0 as ever, with the same standard
-// output, and standard error says what was taken for what.
-TEST(CommandLine, UnreadableNumberIsWarnedOfOnStandardError) {
-  TempDir dir;
-  write_file(dir / "md.xyz", "2\nc\nFe 0 0 0\nO 0 0 1\n");
-  auto run = run_kirne(dir, {"md", "0", "0", "6,0", "Fe", "0", "O"});
-  EXPECT_EQ(run.exit_code, 0);
-  EXPECT_EQ(run.out, crlf(banner() + type_table(2, "FE O  ", "FE") +
-                          parameter_echo("md", 0, 0, ZERO) + statistics(1, 1, 1) + SAVING_G2));
-  EXPECT_EQ(run.err, " Warning: RMAX (argument 4) \"6,0\" is not a number; 0 is used.\n");
-}
