@@ -1,5 +1,7 @@
 #include "common/cluster_file.hpp"
 
+#include "common/atomic_file.hpp"
+#include "common/file_system.hpp"
 #include "common/number_layout.hpp"
 #include "common/text_input.hpp"
 
@@ -7,32 +9,28 @@ namespace common {
 
 ClusterFileWriter::ClusterFileWriter(const std::string& path, const std::string& label,
                                      const std::string& comment)
-    : out_(TextOutput::create_file(path)) {
-  out_.write("# Cluster: ").write(label).write(". ").write(comment).end_line();
+    : path_(path), text_("# Cluster: " + label + ". " + comment + "\r\n") {
+  // A stopped run must not leave the list naming an older file of that name
+  // from an earlier run: the name stays empty until the new file is whole.
+  delete_file(path);
 }
 
 void ClusterFileWriter::add_atom(int type_index, double x, double y, double z) {
-  atoms_ += integer_layout(type_index, 0);
-  atoms_ += ' ';
-  append_default_layout(x, atoms_);
-  atoms_ += ' ';
-  append_default_layout(y, atoms_);
-  atoms_ += ' ';
-  append_default_layout(z, atoms_);
-  atoms_ += "\r\n";
-}
-
-void ClusterFileWriter::pass_on_atoms() {
-  out_.write(atoms_);
-  atoms_.clear();
+  text_ += integer_layout(type_index, 0);
+  text_ += ' ';
+  append_default_layout(x, text_);
+  text_ += ' ';
+  append_default_layout(y, text_);
+  text_ += ' ';
+  append_default_layout(z, text_);
+  text_ += "\r\n";
 }
 
 void ClusterFileWriter::finish(int type_count) {
-  pass_on_atoms();
   for (int i = 1; i <= type_count; ++i) {
-    out_.write_integer(i).write(" 100 100 ").write_integer(10 * i).end_line();
+    text_ += integer_layout(i, 0) + " 100 100 " + integer_layout(10 * i, 0) + "\r\n";
   }
-  out_.close();
+  write_file_atomically(path_, [this](TextOutput& out) { out.write(text_); });
 }
 
 void ClusterAtoms::clear() {

@@ -19,24 +19,22 @@ namespace common {
 
 class ClusterFileWriter {
  public:
-  // Creates the file (an older one of that name is emptied) and writes the
-  // header "# Cluster: <label>. <comment>".
-  ClusterFileWriter(const std::string& path, const std::string& label,
-                    const std::string& comment);
+  // Removes an older file of that name and begins the text with the header
+  // "# Cluster: <label>. <comment>". The cluster list may already name the
+  // file: until finish() it is absent under that name, never empty, short
+  // or left over from an earlier run.
+  ClusterFileWriter(const std::string& path, const std::string& label, const std::string& comment);
   // "2  1.0000000000000000E+000 -2.5000000000000000E-001  0.0000000000000000E+000"
-  // The lines gather here and reach the file in one block, since a cluster
-  // of a hundred atoms would otherwise cost a call to the system every 256
-  // bytes.
   void add_atom(int type_index, double x, double y, double z);
-  // Hands the lines gathered so far to the file's output, so that a run
-  // ended by the failure report still leaves them in the file.
-  void pass_on_atoms();
-  // The placeholder lines of types 1..type_count, then the file is closed.
+  // The placeholder lines of types 1..type_count; then the whole text goes
+  // into the file's temporary name in one block, since a cluster of a
+  // hundred atoms would otherwise cost a call to the system every 256 bytes,
+  // and that name is renamed into place.
   void finish(int type_count);
 
  private:
-  TextOutput out_;
-  std::string atoms_;
+  std::string path_;
+  std::string text_;
 };
 
 // The records of a cluster file, in file order; type indices stay reals, as

@@ -35,6 +35,7 @@ bool TextInput::Impl::refill() {
   if (!is_open) fail_io(kFileNotOpen);
   if (exhausted || fd < 0) return false;
   lines_before_chunk += line_ends_in(data, 0, end);
+  bytes_before_chunk += end;
   if (data.size() != chunk_size) data.resize(chunk_size);
   ssize_t n;
   do {
@@ -52,6 +53,7 @@ bool TextInput::Impl::fill(std::size_t want) {
   if (end - pos >= want) return true;
   if (exhausted || fd < 0) return end > pos;
   lines_before_chunk += line_ends_in(data, 0, pos);
+  bytes_before_chunk += pos;
   if (chunk_size < want) chunk_size = want;
   if (data.size() < chunk_size) data.resize(chunk_size);
   std::memmove(data.data(), data.data() + pos, end - pos);
@@ -72,8 +74,12 @@ void TextInput::Impl::check_open() {
   if (!is_open) fail_io(kFileNotOpen, name + ": read after it was closed");
 }
 
+std::size_t TextInput::Impl::line_number() const {
+  return lines_before_chunk + line_ends_in(data, 0, pos) + 1;
+}
+
 std::string TextInput::Impl::place() const {
-  return name + ", line " + std::to_string(lines_before_chunk + line_ends_in(data, 0, pos) + 1);
+  return name + ", line " + std::to_string(line_number());
 }
 
 std::string TextInput::Impl::line_at_position() const {
@@ -85,6 +91,14 @@ std::string TextInput::Impl::line_at_position() const {
   std::string text = data.substr(first, std::min(last - first, kLongestShown));
   return last - first > kLongestShown ? text + "..." : text;
 }
+
+std::uint64_t TextInput::bytes_passed() const { return impl_->bytes_before_chunk + impl_->pos; }
+
+std::int64_t TextInput::line_number() const {
+  return static_cast<std::int64_t>(impl_->line_number());
+}
+
+std::string TextInput::current_line() const { return impl_->line_at_position(); }
 
 std::string TextInput::place_of_last_read() {
   if (last_read == nullptr) return "";

@@ -2,6 +2,7 @@
 // The byte source behind a text input: a file or standard input read in
 // chunks, or text held in memory. The reads work on the chunk in place.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "common/text_input.hpp"
@@ -28,6 +29,8 @@ struct TextInput::Impl {
   // ends in the bytes that have left the buffer.
   std::string name;
   std::size_t lines_before_chunk = 0;
+  // The bytes that have left the buffer, for a reader's progress.
+  std::uint64_t bytes_before_chunk = 0;
 
   ~Impl();
 
@@ -45,6 +48,8 @@ struct TextInput::Impl {
   // Every read starts here; it also marks this input as the one read last.
   void check_open();
   void close_source();
+  // The line the position is in, from 1.
+  std::size_t line_number() const;
   // Where the position is: "md.xyz, line 7".
   std::string place() const;
   // The line around the position, as far as the buffer holds it.

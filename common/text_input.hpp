@@ -70,6 +70,13 @@ class TextInput {
   // Passes the byte that peek_in_line() gave.
   void advance();
 
+  // Where the position is, for a message about what was read there: the
+  // bytes passed since the start of the data, the number of the line (from
+  // 1), and that line as far as the buffer holds it (its first 100 bytes).
+  std::uint64_t bytes_passed() const;
+  std::int64_t line_number() const;
+  std::string current_line() const;
+
   // "md.xyz, line 7: cannot read \"Fe 1,5 2 3\"": the place of the input
   // read last, for the failure report; empty when none is open.
   static std::string place_of_last_read();

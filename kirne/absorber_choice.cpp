@@ -103,7 +103,7 @@ MaybeStop choose_absorber(const Frame& frame, const RunParameters& parameters, d
   if (!found) {
     return RunStop{" No " + parameters.absorber_type() + " atom is present in " +
                        parameters.trajectory_path + " !!!",
-                   0, test};
+                   test};
   }
   if (test) {
     out().end_line().write("Central atom ").write(frame.symbols[absorber_number - 1]);

@@ -22,7 +22,8 @@ std::string cluster_file_name(const std::string& base_name, const Frame& frame,
 // file: the header, every atom of the neighbourhood within Rmax in
 // configuration order with its type index (0 for the absorber) and its
 // place relative to the absorber (its minimum image in a periodic cell),
-// and one placeholder per type.
+// and one placeholder per type. The file takes its name only once it is
+// whole, so a listed cluster is never empty or short.
 void write_cluster(const RunParameters& parameters, const Frame& frame, const Neighbourhood& around,
                    const std::vector<std::uint8_t>& type_indices, const Absorber& absorber,
                    common::ClusterListWriter& cluster_list);

@@ -16,8 +16,10 @@ RunMode decide_run_mode(const std::vector<std::string>& args);
 // Takes the options off the front (run_options.hpp), then sets the run
 // mode and, in argument-list mode with six or more arguments,
 // the name, skips, Rmax, absorber choice and types by position; fewer are
-// ignored, and a number that cannot be read is 0. Too many types stop the
-// run before anything is written.
-MaybeStop read_command_line(std::vector<std::string> args, RunParameters& parameters);
+// ignored, and a number that cannot be read is 0. Both are said in
+// `warnings`, one line each for standard error. Too many types stop the run
+// before anything is written.
+MaybeStop read_command_line(std::vector<std::string> args, RunParameters& parameters,
+                            std::vector<std::string>& warnings);
 
 }  // namespace kirne

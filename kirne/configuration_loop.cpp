@@ -1,6 +1,5 @@
 #include "kirne/configuration_loop.hpp"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -17,8 +16,9 @@
 #include "kirne/distribution_accumulator.hpp"
 #include "kirne/frame.hpp"
 #include "kirne/neighbour_search.hpp"
+#include "kirne/number_limits.hpp"
 #include "kirne/radial_distribution_output.hpp"
-#include "kirne/run_options.hpp"
+#include "kirne/reading_progress.hpp"
 #include "kirne/trajectory_reader.hpp"
 #include "kirne/type_table.hpp"
 
@@ -78,13 +78,6 @@ void print_shift(const Frame& frame, const Absorber& absorber) {
   out().end_line();
 }
 
-// A number as a sentence shows it: the shortest text that reads back the same.
-std::string plain_number(double value) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-  return std::string(text, end);
-}
-
 // With --pbc a used configuration is measured in its own cell or the one
 // given; it needs one, and one wide enough that no atom within Rmax has a
 // second image within Rmax.
@@ -95,17 +88,15 @@ MaybeStop settle_cell(const RunParameters& parameters, Frame& frame) {
       "configuration " + frame.label + " of " + parameters.trajectory_path;
   if (!frame.cell) {
     return RunStop{" With --pbc every configuration needs a cell, and " + configuration +
-                       " has none. Give it with --cell, or use extended XYZ (Lattice=\"...\") "
-                       "or a LAMMPS dump.",
-                   kUsageExitCode};
+                   " has none. Give it with --cell, or use extended XYZ (Lattice=\"...\") "
+                   "or a LAMMPS dump."};
   }
   const double half_width = 0.5 * frame.cell->smallest_width();
   if (std::fabs(parameters.cluster_radius) <= half_width) return std::nullopt;
-  return RunStop{" Rmax " + plain_number(parameters.cluster_radius) +
-                     " is more than half the smallest width of the cell of " + configuration +
-                     " (" + plain_number(half_width) +
-                     "): an atom would be seen more than once. Choose a smaller Rmax.",
-                 kUsageExitCode};
+  return RunStop{" Rmax " + message_number(parameters.cluster_radius) +
+                 " is more than half the smallest width of the cell of " + configuration + " (" +
+                 message_number(half_width) +
+                 "): an atom would be seen more than once. Choose a smaller Rmax."};
 }
 
 // What every absorber of a used configuration shares.
@@ -186,6 +177,8 @@ MaybeStop walk_configurations(const RunParameters& parameters, RunFiles& files, 
   Frame frame;
   Absorber absorber;
   ConfigurationSelection selection(parameters.skip_first, parameters.skip_between);
+  // Test mode fills the console with atom lines; it shows no progress.
+  ReadingProgress progress(parameters.trajectory_path, parameters.mode != RunMode::Test);
   absorber_symbol = "  ";
   while (!files.trajectory.finished() &&
          counts.configurations_read < parameters.configuration_limit) {
@@ -201,6 +194,7 @@ MaybeStop walk_configurations(const RunParameters& parameters, RunFiles& files, 
     }
     if (stop) return stop;
     if (absorber.number <= frame.atom_count()) absorber_symbol = frame.symbols[absorber.index()];
+    progress.update(files.trajectory.bytes_read());
   }
   return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include "common/text_input.hpp"
 #include "common/text_output.hpp"
 #include "kirne/type_table.hpp"
+#include "kirne/version.hpp"
 
 namespace kirne {
 
@@ -69,7 +70,7 @@ MaybeStop ask_yes_no(const char* question, bool& flag) {
 void print_banner(RunMode mode) {
   line("****************************************");
   line("*                 KIRNE                *");
-  line("*              Version 6.1             *");
+  line(std::string("*              Version ") + kVersion + "             *");
   line("*                                      *");
   line("*  Clusters and distribution functions *");
   line("*    from molecular-dynamics frames    *");

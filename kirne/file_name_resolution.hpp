@@ -15,6 +15,8 @@ struct ResolvedName {
 // "md" and "md.xyz" open md.xyz with base md; "md.XYZ" opens md.XYZ with
 // base md; "md.Xyz" opens md.Xyz.xyz; "run.1.xyz" keeps base run. A name
 // ending in .lammpstrj or .dump opens that file and is the base as well.
+// A directory part ("../runs/md.xyz") stays in the file opened and is
+// dropped from the base, which the rules take from the file name alone.
 ResolvedName resolve_file_name(const std::string& name);
 
 // Sets the base name and the trajectory path from the name given; stops

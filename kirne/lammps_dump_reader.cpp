@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/number_syntax.hpp"
-#include "kirne/run_options.hpp"
+#include "kirne/number_limits.hpp"
 
 namespace kirne {
 
@@ -50,16 +50,14 @@ Vector3 add(const Vector3& p, const Vector3& q, double f) {
 }  // namespace
 
 RunStop LammpsDumpReader::problem(const std::string& what) const {
-  return RunStop{
-      " " + path_ + ", line " + std::to_string(line_number_) + " \"" + line_ + "\": " + what,
-      kUsageExitCode};
+  return RunStop{" " + path_ + ", line " + std::to_string(line_number_) + " \"" + line_ +
+                 "\": " + what};
 }
 
 MaybeStop LammpsDumpReader::next_line(common::TextInput& input, const std::string& expected) {
   if (input.at_eof()) {
     return RunStop{" " + path_ + ", line " + std::to_string(line_number_ + 1) +
-                       ": the file ends inside a frame, where " + expected + " should follow.",
-                   kUsageExitCode};
+                   ": the file ends inside a frame, where " + expected + " should follow."};
   }
   input.read_through_lf(line_);
   ++line_number_;
@@ -170,6 +168,10 @@ MaybeStop LammpsDumpReader::read_atom(const Columns& columns, std::size_t i, Fra
   if (columns.scaled) {
     const auto& e = frame.cell->edges();
     r = add(add(add(origin_, e[0], p[0]), e[1], p[1]), e[2], p[2]);
+  }
+  if (!usable_position(r.x, r.y, r.z)) {
+    return unusable_position_stop(
+        {path_, frame.number, static_cast<std::int64_t>(i) + 1, line_number_, line_});
   }
   frame.x[i] = r.x, frame.y[i] = r.y, frame.z[i] = r.z;
   return std::nullopt;

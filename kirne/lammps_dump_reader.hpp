@@ -22,8 +22,9 @@ class LammpsDumpReader {
       : path_(std::move(path)), type_map_(&type_map) {}
 
   // Reads frame `number` into `frame`: its comment is "Timestep: <step>",
-  // its cell the box. Anything that does not follow the format stops the
-  // run with a message that names the file, the line and its text.
+  // its cell the box. Anything that does not follow the format, and a
+  // position that is no number or lies beyond 1e6 A, stops the run with a
+  // message that names the file, the line and its text.
   MaybeStop read_frame(common::TextInput& input, std::int32_t number, Frame& frame);
 
  private:

@@ -9,7 +9,7 @@ namespace kirne {
 
 namespace {
 
-RunStop usage(const std::string& problem) { return RunStop{" " + problem, kUsageExitCode}; }
+RunStop usage(const std::string& problem) { return RunStop{" " + problem}; }
 
 // The numbers that follow position i, at most nine of them.
 std::vector<double> numbers_after(const std::vector<std::string>& args, std::size_t i) {
@@ -65,6 +65,9 @@ MaybeStop take_option(const std::vector<std::string>& args, std::size_t i, RunPa
   if (option == "--type-map") {
     taken = 2;
     return take_type_map(args, i, p);
+  }
+  if (option == "--help" || option == "--version") {
+    return usage(option + " stands alone, as the only argument: kirne " + option);
   }
   return usage("Unknown option " + option + ". The options are --pbc, --cell and --type-map.");
 }

@@ -10,10 +10,6 @@
 
 namespace kirne {
 
-// Exit code of the stops for a bad option, a trajectory that cannot be
-// read in one of the periodic formats, or atoms of unlisted types.
-inline constexpr int kUsageExitCode = 1;
-
 // Moves every leading argument that starts with "--" (and the values it
 // takes) into the parameters and leaves the rest in `args`. "--" alone
 // ends the options. An option that is unknown or whose value cannot be

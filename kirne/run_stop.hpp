@@ -7,11 +7,15 @@
 
 namespace kirne {
 
+// Every orderly stop ends with this code: the run did not do what it was
+// asked, and a script or a batch dependency must be able to tell. (A done
+// run ends with 0, the failure report with 217.)
+inline constexpr int kStoppedExitCode = 1;
+
 struct RunStop {
-  // The one line written on standard output; a stop whose exit code is not
-  // 0 writes it on standard error as well.
+  // The one line written on standard output, and as well on standard
+  // error, where it is not lost among the run's other lines.
   std::string line;
-  int exit_code = 0;
   // Test mode: the run waits for Enter after the line, so it can be read.
   bool pause_after = false;
 };
@@ -19,8 +23,8 @@ struct RunStop {
 // A step that may stop the run gives back nothing, or the stop.
 using MaybeStop = std::optional<RunStop>;
 
-// Writes the line (and pauses, if asked), flushes and closes every open output, and ends the
-// program with the stop's exit code.
+// Writes the line (and pauses, if asked), flushes and closes every open
+// output, and ends the program with kStoppedExitCode.
 [[noreturn]] void stop_run(const RunStop& stop);
 
 // Ends the run when a step gave back a stop.

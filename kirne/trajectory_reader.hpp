@@ -36,6 +36,8 @@ class TrajectoryReader {
   // go to the console and to the copy.
   MaybeStop read(std::int32_t number, Frame& frame, common::TextOutput* atom_copy);
   void close() { input_.close(); }
+  // How far the reading has got, in bytes from the start of the file.
+  std::uint64_t bytes_read() const { return input_.bytes_passed(); }
 
  private:
   common::TextInput input_;

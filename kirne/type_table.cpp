@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "kirne/run_options.hpp"
-
 namespace kirne {
 
 Symbol type_form(std::string_view text) {
@@ -60,7 +58,7 @@ MaybeStop check_listed_types(const std::vector<Symbol>& symbols,
     line += (k == 0 ? " " : ", ") + shown + " (" + std::to_string(unlisted[k].second) +
             (unlisted[k].second == 1 ? " atom)" : " atoms)");
   }
-  return RunStop{line + ". List every element after the absorber's.", kUsageExitCode};
+  return RunStop{line + ". List every element after the absorber's."};
 }
 
 }  // namespace kirne

@@ -8,7 +8,7 @@
 #include "common/number_layout.hpp"
 #include "common/number_syntax.hpp"
 #include "kirne/extended_xyz_lattice.hpp"
-#include "kirne/run_options.hpp"
+#include "kirne/number_limits.hpp"
 
 namespace kirne {
 
@@ -39,13 +39,12 @@ MaybeStop take_lattice(const XyzReading& reading, std::int32_t number, Frame& fr
     frame.cell = lattice.cell;
     return std::nullopt;
   }
-  return RunStop{where(reading, number) + ", comment line: " + lattice.problem + ".",
-                 kUsageExitCode};
+  return RunStop{where(reading, number) + ", comment line: " + lattice.problem + "."};
 }
 
 // With a type map, an atom line may begin with a numeric type. Gives back
 // the token when it is numeric but not in the map; empty otherwise, with
-// the atom read when its type was found.
+// the atom read up to its last coordinate when its type was found.
 enum class MappedType { NotNumeric, Read, Unknown };
 
 MappedType read_mapped_atom(common::TextInput& input, const TypeMap& map, Frame& frame,
@@ -65,7 +64,6 @@ MappedType read_mapped_atom(common::TextInput& input, const TypeMap& map, Frame&
   frame.x[i] = input.read_real();
   frame.y[i] = input.read_real();
   frame.z[i] = input.read_real();
-  input.skip_through_lf();
   return MappedType::Read;
 }
 
@@ -101,6 +99,8 @@ bool read_atom_in_buffer(common::TextInput& input, Symbol& symbol, double (&xyz)
     if (!common::scan_plain_decimal(p, end, value)) return false;
     if (p == end || static_cast<unsigned char>(*p) > 32) return false;
   }
+  // The general way reads it again and stops the run at this line.
+  if (!usable_position(xyz[0], xyz[1], xyz[2])) return false;
   // The rest of the line is passed here when its end is in the buffer too.
   const void* lf = std::memchr(p, '\n', std::size_t(end - p));
   input.consume(lf ? std::size_t(static_cast<const char*>(lf) + 1 - view.data())
@@ -112,16 +112,27 @@ bool read_atom_in_buffer(common::TextInput& input, Symbol& symbol, double (&xyz)
   return true;
 }
 
+// The end of an atom line read token by token. The position is still on
+// the line, so a stop for an unusable position can show it.
+MaybeStop finish_atom_line(common::TextInput& input, const XyzReading& reading, const Frame& frame,
+                           std::size_t i) {
+  if (!usable_position(frame.x[i], frame.y[i], frame.z[i])) {
+    return unusable_position_stop({*reading.path, frame.number, static_cast<std::int64_t>(i) + 1,
+                                   input.line_number(), input.current_line()});
+  }
+  input.skip_through_lf();
+  return std::nullopt;
+}
+
 MaybeStop read_atom(common::TextInput& input, const XyzReading& reading, Frame& frame,
                     std::size_t i) {
   if (reading.type_map != nullptr && !reading.type_map->empty()) {
     std::string token;
     const MappedType mapped = read_mapped_atom(input, *reading.type_map, frame, i, token);
-    if (mapped == MappedType::Read) return std::nullopt;
+    if (mapped == MappedType::Read) return finish_atom_line(input, reading, frame, i);
     if (mapped == MappedType::Unknown) {
       return RunStop{where(reading, frame.number) + ", atom " + std::to_string(i + 1) + ": type " +
-                         token + " is not in --type-map.",
-                     kUsageExitCode};
+                     token + " is not in --type-map."};
     }
   }
   double xyz[3];
@@ -135,8 +146,7 @@ MaybeStop read_atom(common::TextInput& input, const XyzReading& reading, Frame& 
   frame.x[i] = input.read_real();
   frame.y[i] = input.read_real();
   frame.z[i] = input.read_real();
-  input.skip_through_lf();
-  return std::nullopt;
+  return finish_atom_line(input, reading, frame, i);
 }
 
 }  // namespace

@@ -31,8 +31,9 @@ struct XyzReading {
 Symbol read_atom_symbol(common::TextInput& input);
 
 // Reads configuration `number` into `frame`. A negative atom count stops the
-// run before any atom is read; so does a Lattice that cannot be read, or a
-// numeric type that the type map does not name.
+// run before any atom is read; so does a Lattice that cannot be read. A
+// numeric type that the type map does not name, or a coordinate that is no
+// number or lies beyond 1e6 A, stops it at that atom's line.
 MaybeStop read_xyz_frame(common::TextInput& trajectory, std::int32_t number,
                          const XyzReading& reading, Frame& frame);
 

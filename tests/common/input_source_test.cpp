@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "common/failure.hpp"
@@ -76,6 +77,25 @@ TEST_F(FailurePlace, EndOfDataAndAFailureWithoutAToken) {
   };
   EXPECT_EXIT(give_up_on_the_second_line(), ExitedWithCode(217),
               "\n " + path + ", line 2: cannot read \"  12 13 \"\n$");
+}
+
+// A reader that stops on a value it cannot use names its place itself:
+// the bytes passed, the line number and the line, across the chunks.
+TEST_F(FailurePlace, PositionQueriesFarIntoTheFile) {
+  std::string path = write(numbered_lines(20000) + "Fe 0 nan 0\r\nO 1 2 3\n");
+  TextInput in = TextInput::open_file(path);
+  for (int line = 0; line < 20000; ++line) in.skip_through_lf();
+  EXPECT_EQ(in.bytes_passed(), 20000u * 20u);
+  in.buffered(64);
+  in.consume(3);
+  EXPECT_EQ(in.read_real(), 0.0);
+  EXPECT_TRUE(std::isnan(in.read_real()));
+  EXPECT_EQ(in.line_number(), 20001);
+  EXPECT_EQ(in.current_line(), "Fe 0 nan 0");
+  EXPECT_EQ(in.bytes_passed(), 20000u * 20u + 8u);
+  in.skip_through_lf();
+  EXPECT_EQ(in.line_number(), 20002);
+  EXPECT_EQ(in.current_line(), "O 1 2 3");
 }
 
 TEST_F(FailurePlace, FilesThatCannotBeOpenedOrCreated) {

@@ -1,11 +1,13 @@
 #include "child_process.hpp"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
-#include <sstream>
 
 namespace kirne_fuzz {
 
@@ -21,18 +23,34 @@ ChildResult wait_for(pid_t pid) {
   return result;
 }
 
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 void redirect(const std::string& path, int fd, int flags) {
   int opened = open(path.c_str(), flags, 0644);
   if (opened < 0) _exit(120);
   dup2(opened, fd);
   close(opened);
+}
+
+// Both pipes until they close, read as data comes, so that neither fills
+// up and blocks the child (test mode writes every atom line).
+void drain(int out_fd, int err_fd, std::string& out, std::string& err) {
+  pollfd fds[2] = {{out_fd, POLLIN, 0}, {err_fd, POLLIN, 0}};
+  std::string* texts[2] = {&out, &err};
+  int open_pipes = 2;
+  while (open_pipes > 0) {
+    if (poll(fds, 2, -1) < 0) continue;
+    for (int k = 0; k < 2; ++k) {
+      if (fds[k].fd < 0 || fds[k].revents == 0) continue;
+      char buffer[65536];
+      const ssize_t n = read(fds[k].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        texts[k]->append(buffer, static_cast<std::size_t>(n));
+        continue;
+      }
+      close(fds[k].fd);
+      fds[k].fd = -1;
+      --open_pipes;
+    }
+  }
 }
 
 }  // namespace
@@ -50,16 +68,26 @@ ChildResult run_forked(const std::function<void()>& body, unsigned seconds) {
 }
 
 ChildResult run_in_dir(const std::string& program, const std::vector<std::string>& args,
-                       const std::string& dir, const std::string& input, unsigned seconds) {
-  const std::string streams = dir + ".streams";
-  { std::ofstream(streams + ".in", std::ios::binary) << input; }
+                       const std::string& dir, const std::string& input, unsigned seconds,
+                       long max_file_bytes) {
+  const std::string stdin_path = dir + ".stdin";
+  { std::ofstream(stdin_path, std::ios::binary) << input; }
+  int out[2], err[2];
+  if (pipe(out) != 0 || pipe(err) != 0) return ChildResult{};
   pid_t pid = fork();
   if (pid == 0) {
     // The alarm survives the exec and ends a program that never stops.
     alarm(seconds);
-    redirect(streams + ".in", 0, O_RDONLY);
-    redirect(streams + ".out", 1, O_WRONLY | O_CREAT | O_TRUNC);
-    redirect(streams + ".err", 2, O_WRONLY | O_CREAT | O_TRUNC);
+    if (max_file_bytes > 0) {
+      const rlimit limit{rlim_t(max_file_bytes), rlim_t(max_file_bytes)};
+      setrlimit(RLIMIT_FSIZE, &limit);
+      signal(SIGXFSZ, SIG_IGN);  // the write past the limit fails instead
+    }
+    redirect(stdin_path, 0, O_RDONLY);
+    dup2(out[1], 1);
+    dup2(err[1], 2);
+    close(out[0]);
+    close(err[0]);
     if (chdir(dir.c_str()) != 0) _exit(121);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -67,9 +95,13 @@ ChildResult run_in_dir(const std::string& program, const std::vector<std::string
     execv(program.c_str(), argv.data());
     _exit(122);
   }
+  close(out[1]);
+  close(err[1]);
+  ChildResult piped;
+  drain(out[0], err[0], piped.out, piped.err);
   ChildResult result = wait_for(pid);
-  result.out = slurp(streams + ".out");
-  result.err = slurp(streams + ".err");
+  result.out = std::move(piped.out);
+  result.err = std::move(piped.err);
   return result;
 }
 

@@ -19,8 +19,12 @@ struct ChildResult {
 // child exits 0 when body returns.
 ChildResult run_forked(const std::function<void()>& body, unsigned seconds);
 
-// Runs the program with arguments in `dir`, feeding `input` on stdin.
+// Runs the program with arguments in `dir`, feeding `input` on stdin. With
+// `max_file_bytes` > 0 no file may grow past that size (RLIMIT_FSIZE), so
+// a write fails there as on a full disk; the program's own output comes
+// through pipes, which the limit leaves alone.
 ChildResult run_in_dir(const std::string& program, const std::vector<std::string>& args,
-                       const std::string& dir, const std::string& input, unsigned seconds);
+                       const std::string& dir, const std::string& input, unsigned seconds,
+                       long max_file_bytes = 0);
 
 }  // namespace kirne_fuzz

@@ -22,10 +22,14 @@ const std::vector<std::string> NUMBERS = {"0",          "-0",         "1",
                                           "1,5",        "1e",         "1.5D3",
                                           "$1F",        ".",          "+",
                                           "--1",        "0x10",       "99999999999999999999",
-                                          "3.",         ".5e-3",      "1e+"};
+                                          "3.",         ".5e-3",      "1e+",
+                                          "1e150",      "1000000",    "-1000000.5"};
 
 const std::vector<std::string> SYMBOLS = {"Fe", "O",  "fe", "Cu", "C12", "Ca2+", "17",
                                           "",   "Zr", "Si", "X",  "\t",  " "};
+
+// The elements the seeds hold, as absorbers.
+const std::vector<std::string> ABSORBERS = {"Fe", "Cu", "Si", "C", "O"};
 
 const std::vector<std::string> TOKENS_TO_INSERT = {
     " ",      "\t",        "\r",    "\n",  "\r\n",   "\x1a",    std::string(1, '\0'),
@@ -103,6 +107,17 @@ std::string mutated_trajectory(const std::vector<std::string>& seeds, Random& ra
     const std::string& other = pick(random, seeds);
     text += other.substr(below(random, other.size() + 1));
   }
+  if (kind >= 7) {
+    // Whole frames first, so that clusters get written before any damage:
+    // the seed again and again, edited (if at all) only in its last copy.
+    const std::string seed = text;
+    for (std::size_t copies = below(random, 6); copies > 0; --copies) text += seed;
+    if (kind == 7) return text;
+    const std::size_t tail = text.size() - seed.size();
+    std::string last = text.substr(tail);
+    edit_once(last, random);
+    return text.substr(0, tail) + last;
+  }
   std::size_t edits = 1 + below(random, 6);
   for (std::size_t i = 0; i < edits; ++i) edit_once(text, random);
   return text;
@@ -122,6 +137,17 @@ Invocation random_invocation(Random& random) {
       call.answers += below(random, 3) == 0 ? "\r\n" : "\n";
     }
     if (below(random, 5) == 0) call.answers += noise(random);
+    return call;
+  }
+  if (mode == 2 || mode == 3) {
+    // A run that can succeed: every element of the seeds is listed.
+    call.args = {below(random, 3) ? "md" : "md.xyz",
+                 "0",
+                 below(random, 2) ? "0" : "1",
+                 below(random, 2) ? "3.5" : "6",
+                 pick(random, ABSORBERS),
+                 below(random, 2) ? "0" : "-4"};
+    for (const char* type : {"O", "Fe", "Cu", "Si", "Zr", "C", "Ca"}) call.args.push_back(type);
     return call;
   }
   call.args = {below(random, 3) ? "md" : "md.xyz",

@@ -13,7 +13,8 @@ using Random = std::mt19937_64;
 // frames of the data sets found in `datasets` (if any).
 std::vector<std::string> seed_trajectories(const std::string& datasets);
 
-// A seed changed by a few random edits, a splice of two seeds, or noise.
+// A seed changed by a few random edits, a splice of two seeds, noise, or
+// copies of a seed whose last copy alone may be edited.
 std::string mutated_trajectory(const std::vector<std::string>& seeds, Random& random);
 
 struct Invocation {
@@ -23,6 +24,8 @@ struct Invocation {
 
 // An argument list for the trajectory md.xyz (argument-list, interactive or
 // test mode, sometimes too short or too long) with a matching answer stream.
+// A third are argument lists that list every element of the seeds, so that
+// runs get as far as writing clusters.
 Invocation random_invocation(Random& random);
 
 }  // namespace kirne_fuzz

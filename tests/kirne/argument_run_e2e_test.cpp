@@ -108,13 +108,40 @@ TEST(ArgumentRun, GivenAbsorberZeroRmaxAndDoubledType) {
                  "1 100 100 10\n2 100 100 20\n3 100 100 30\n"));
 }
 
-// "abc" as Rmax is 0, echoed so; a negative Rmax acts by its square.
+// The trajectory is found through the directory part, which never reaches
+// the cluster names: conf.dat and md_1.xyz are written where kirne runs.
+TEST(ArgumentRun, TrajectoryNamedWithADirectoryPart) {
+  TempDir dir;
+  std::filesystem::create_directories(dir / "runs.v2");
+  std::filesystem::create_directories(dir / "work");
+  write_file(dir / "runs.v2" / "md.xyz", "2\nc\nFe 0 0 0\nO 0 0 1\n");
+  auto run = test_support::run_program(
+      KIRNE_BINARY, {"../runs.v2/md", "0", "0", "2", "Fe", "0", "O"}, dir / "work");
+  EXPECT_EQ(run.exit_code, 0) << run.out;
+  EXPECT_EQ(run.out,
+            crlf(banner() + type_table(2, "FE O  ", "FE") +
+                 parameter_echo("../runs.v2/md", 0, 0, TWO) + statistics(1, 1, 1) + SAVING_G2));
+  EXPECT_EQ(read_file(dir / "work" / "conf.dat"), crlf("md_1.xyz\n"));
+  EXPECT_EQ(read_file(dir / "work" / "md_1.xyz"),
+            crlf("# Cluster: 1. c\n" + atom(0, ZERO, ZERO, ZERO) + atom(2, ZERO, ZERO, ONE) +
+                 "1 100 100 10\n2 100 100 20\n"));
+  EXPECT_EQ(std::filesystem::directory_iterator(dir / "runs.v2")->path().filename(), "md.xyz");
+}
+
+// "abc" as Rmax is 0, echoed so, and each unreadable number is warned of on
+// standard error only; a negative Rmax acts by its square.
 TEST(ArgumentRun, UnreadableNumbersBecomeZero) {
   TempDir dir;
   write_file(dir / "md.xyz", "2\nc\nFe 0 0 0\nO 0 0 1\n");
   auto run = run_kirne(dir, {"md", "x", "", "abc", "Fe", "zz", "O"});
+  EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.out, crlf(banner() + type_table(2, "FE O  ", "FE") +
                           parameter_echo("md", 0, 0, ZERO) + statistics(1, 1, 1) + SAVING_G2));
+  EXPECT_EQ(run.err,
+            " Warning: SKIPFIRST (argument 2) \"x\" is not a whole number; 0 is used.\n"
+            " Warning: SKIP (argument 3) \"\" is not a whole number; 0 is used.\n"
+            " Warning: RMAX (argument 4) \"abc\" is not a number; 0 is used.\n"
+            " Warning: CHOICE (argument 6) \"zz\" is not a whole number; 0 is used.\n");
   EXPECT_EQ(read_file(dir / "md_1.xyz"),
             crlf("# Cluster: 1. c\n" + atom(0, ZERO, ZERO, ZERO) + "1 100 100 10\n2 100 100 20\n"));
   TempDir negative;

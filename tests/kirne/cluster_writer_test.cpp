@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <limits>
 
 #include "kirne/type_table.hpp"
 #include "test_support.hpp"
@@ -49,11 +48,11 @@ TEST(ClusterFileName, SingleAndSeveralAbsorbers) {
 }
 
 // Atom 2 is the absorber at x = 1. Atom 1 lies exactly at Rmax = 1.5 (kept),
-// atom 4 0.25 beyond it, atom 5 at no number. Atom 3 is iron like the
-// absorber and keeps its index; the unknown ZR gets 0.
+// atom 4 0.25 beyond it, atom 5 as far as a trajectory may place it (no
+// frame with a NaN reaches the writer: the readers stop on it). Atom 3 is
+// iron like the absorber and keeps its index; the unknown ZR gets 0.
 TEST_F(ClusterWriter, AtomsWithinRmaxInOrderThenThePlaceholders) {
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  Frame frame = frame_of({"O ", "FE", "FE", "O ", "O ", "ZR"}, {-0.5, 1.0, 2.0, 2.75, nan, 1.5});
+  Frame frame = frame_of({"O ", "FE", "FE", "O ", "O ", "ZR"}, {-0.5, 1.0, 2.0, 2.75, -1e6, 1.5});
   RunParameters parameters;
   parameters.base_name = "md";
   parameters.types = {"FE", "O "};
@@ -77,4 +76,5 @@ TEST_F(ClusterWriter, AtomsWithinRmaxInOrderThenThePlaceholders) {
             "0  5.0000000000000000E-001  0.0000000000000000E+000  0.0000000000000000E+000\r\n"
             "1 100 100 10\r\n"
             "2 100 100 20\r\n");
+  EXPECT_FALSE(std::filesystem::exists(".md_7_2.xyz.partial"));
 }

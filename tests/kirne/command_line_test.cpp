@@ -7,9 +7,12 @@ using namespace kirne;
 
 namespace {
 
-RunParameters read(const std::vector<std::string>& args) {
+RunParameters read(const std::vector<std::string>& args,
+                   std::vector<std::string>* warnings = nullptr) {
   RunParameters parameters;
-  EXPECT_FALSE(read_command_line(args, parameters).has_value());
+  std::vector<std::string> said;
+  EXPECT_FALSE(read_command_line(args, parameters, said).has_value());
+  if (warnings != nullptr) *warnings = said;
   return parameters;
 }
 
@@ -78,8 +81,41 @@ TEST(ArgumentList, TwentyTypesFitTwentyOneStop) {
   EXPECT_EQ(p.types.back(), "O ");
   args.push_back("C");
   RunParameters too_many;
-  MaybeStop stop = read_command_line(args, too_many);
+  std::vector<std::string> warnings;
+  MaybeStop stop = read_command_line(args, too_many, warnings);
   ASSERT_TRUE(stop.has_value());
   EXPECT_EQ(stop->line, " Too many atom types: 21 given, at most 20 allowed !!!");
-  EXPECT_EQ(stop->exit_code, 0);
+}
+
+// A number that cannot be read is 0, as ever, and now also a warning that
+// names the argument and the text; readable numbers warn of nothing.
+TEST(ArgumentList, UnreadableNumbersAreWarnedOf) {
+  std::vector<std::string> warnings;
+  RunParameters p = read({"md", "1.5", "", "6,0", "Fe", "zz", "O"}, &warnings);
+  EXPECT_EQ(p.cluster_radius, 0.0);
+  EXPECT_EQ(p.skip_first, 0);
+  EXPECT_EQ(warnings,
+            (std::vector<std::string>{
+                " Warning: SKIPFIRST (argument 2) \"1.5\" is not a whole number; 0 is used.",
+                " Warning: SKIP (argument 3) \"\" is not a whole number; 0 is used.",
+                " Warning: RMAX (argument 4) \"6,0\" is not a number; 0 is used.",
+                " Warning: CHOICE (argument 6) \"zz\" is not a whole number; 0 is used."}));
+  read({"--pbc", "md", "0", "-3", "1e1", "Fe12", "-4", "O"}, &warnings);
+  EXPECT_TRUE(warnings.empty());
+}
+
+// Fewer than six arguments are still ignored, and the warning says so;
+// none at all, or a mode that asks, warns of nothing.
+TEST(ArgumentList, TooFewArgumentsAreWarnedOf) {
+  std::vector<std::string> warnings;
+  read({"md", "0", "0", "6.0", "Fe"}, &warnings);
+  EXPECT_EQ(warnings, (std::vector<std::string>{" Warning: 5 arguments are ignored: a run takes "
+                                                "six or more (kirne --help)."}));
+  read({"md.xyz"}, &warnings);
+  EXPECT_EQ(warnings, (std::vector<std::string>{" Warning: 1 argument is ignored: a run takes six "
+                                                "or more (kirne --help)."}));
+  read({}, &warnings);
+  EXPECT_TRUE(warnings.empty());
+  read({"int", "x"}, &warnings);
+  EXPECT_TRUE(warnings.empty());
 }

@@ -63,7 +63,8 @@ TEST(Dialog, InteractiveModeWithCrLfAnswers) {
   write_file(dir / "md.xyz", "1\n\nFe 0 0 0\n");
   auto run =
       run_kirne(dir, {"point.xyz"}, "\r\n fe  Zr\r\n\r\nmd.xyz\r\n5\r\n\r\nyes\r\nn\r\nn\r\n");
-  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(run.err, " No fE atom is present in md.xyz !!!\n");
   std::string expected =
       banner("!!! Running in the interactive mode !!!") +
       "Enter central atom type: " + TYPE_PROMPTS + type_table(1, "fE ", "fE") + NAME_AND_RMAX +

@@ -32,6 +32,29 @@ TEST(FileNameResolution, NameForms) {
   }
 }
 
+// The directory part stays in the file opened and never reaches the base;
+// the extension rules look at the file name alone, dots and ".xyz" in the
+// directory part notwithstanding.
+TEST(FileNameResolution, NamesWithADirectoryPart) {
+  struct Case {
+    const char* given;
+    const char* base;
+    const char* file;
+  };
+  for (const Case& c :
+       {Case{"./md.xyz", "md", "./md.xyz"}, Case{"../traj/md.xyz", "md", "../traj/md.xyz"},
+        Case{"../runs.v2/md", "md", "../runs.v2/md.xyz"},
+        Case{"../runs.xyz/md", "md", "../runs.xyz/md.xyz"},
+        Case{"/data/run.1.XYZ", "run", "/data/run.1.XYZ"},
+        Case{"sub/md.Xyz", "md.Xyz", "sub/md.Xyz.xyz"},
+        Case{"../dumps/cu.lammpstrj", "cu.lammpstrj", "../dumps/cu.lammpstrj"},
+        Case{"a.dump/md", "md", "a.dump/md.xyz"}}) {
+    ResolvedName resolved = resolve_file_name(c.given);
+    EXPECT_EQ(resolved.base, c.base) << c.given;
+    EXPECT_EQ(resolved.file_name, c.file) << c.given;
+  }
+}
+
 // Any entry of that name will do, a directory included; none is a stop.
 TEST(FileNameResolution, FindsAnyEntryOrStops) {
   test_support::TempDir dir;

@@ -12,6 +12,13 @@ test_support::RunResult run_kirne(const test_support::TempDir& dir,
                                   const std::vector<std::string>& args,
                                   const std::string& answers = "");
 
+// kirne run in `dir` with no file allowed to grow past `max_file_bytes`
+// (RLIMIT_FSIZE): a write past it fails, as on a full disk. Its console
+// output comes through pipes, which the limit leaves alone.
+test_support::RunResult run_kirne_with_file_limit(const test_support::TempDir& dir,
+                                                  const std::vector<std::string>& args,
+                                                  long max_file_bytes);
+
 // The banner and its empty line, then the mode line (if any) and the empty
 // line after it, with LF line ends.
 std::string banner(const std::string& mode_line = "");

@@ -105,6 +105,23 @@ TEST(LammpsDump, MessagesNameTheFileTheLineAndItsText) {
             " md.lammpstrj, line 4 \"-4\": the number of atoms should stand here.");
 }
 
+// A position that is no number, or lies beyond 1e6 A once scaled by the
+// box (here 10 wide in x, from -1: 99999 is 999989 A, 100001 is 1000009 A),
+// stops the run at its line.
+TEST(LammpsDump, UnusablePositionsStopAtTheirLine) {
+  auto stop_line = [](const Read& r) { return r.stop ? r.stop->line : "(no stop)"; };
+  const std::string tail = "\": a coordinate lies beyond 1e6 A or is no number !!!";
+  EXPECT_EQ(
+      stop_line(read_dump(kOrthogonal + "ITEM: ATOMS id element x y z\n1 Cu 0 0 0\n2 O 0 nan 0\n")),
+      " Configuration 1 of md.lammpstrj, atom 2 on line 11 \"2 O 0 nan 0" + tail);
+  const std::string scaled = kOrthogonal + "ITEM: ATOMS id element xs ys zs\n";
+  const Read near = read_dump(scaled + "1 Cu 99999 0 0\n2 Cu 0 0 0\n");
+  EXPECT_EQ(stop_line(near), "(no stop)");
+  EXPECT_EQ(near.frame.x[0], 999989.0);
+  EXPECT_EQ(stop_line(read_dump(scaled + "1 Cu 100001 0 0\n2 Cu 0 0 0\n")),
+            " Configuration 1 of md.lammpstrj, atom 1 on line 10 \"1 Cu 100001 0 0" + tail);
+}
+
 TEST(LammpsDump, FramesFollowEachOther) {
   const std::string frame = kOrthogonal + "ITEM: ATOMS element x y z\nCu 1 1 1\nCu 2 2 2\n";
   TextInput input = TextInput::from_string(frame + frame);

@@ -72,7 +72,7 @@ TEST(ReadConfiguration, QuickAndGeneralPathsAgree) {
       "a comment\r\n"
       "Fe 1.5 -2 3e1 rest of line\r\n"
       "O 1\n2 3\n"
-      "Cu 1.0000000000000000001 Inf .5\n"
+      "Cu 1.0000000000000000001 1e-30 .5\n"
       "Zr 4 5 6");
   Frame f;
   read(input, f);
@@ -86,7 +86,7 @@ TEST(ReadConfiguration, QuickAndGeneralPathsAgree) {
   EXPECT_EQ(f.z[0], 30.0);
   EXPECT_EQ(f.z[1], 3.0);
   EXPECT_EQ(f.x[2], 1.0);
-  EXPECT_TRUE(std::isinf(f.y[2]));
+  EXPECT_EQ(f.y[2], 1e-30);
   EXPECT_EQ(f.z[2], 0.5);
   EXPECT_EQ(f.z[3], 6.0);
   EXPECT_TRUE(input.only_white_space_left());
@@ -161,4 +161,37 @@ TEST(ReadConfigurationDeathTest, BadCountsAndNumbers) {
             " Configuration 3 of md.xyz has an atom count of -1, allowed are 0 or more !!!");
   // A count far beyond the lines there are asks no memory for them.
   EXPECT_EXIT(read_text("2000000000\n\nFe 0 0 0\n"), testing::ExitedWithCode(217), "Invalid input");
+}
+
+// A coordinate that is no number or lies beyond 1e6 A stops the run at its
+// atom, naming the frame, the atom, its line in the file and the line, on
+// the quick sweep (1e7, 1000000.5), the general path (nan, inf, 1e150) and
+// the type-map path alike; 1e6 itself is still a place.
+TEST(ReadConfiguration, UnusablePositionsStopAtTheirLine) {
+  auto stop_line = [](const std::string& text, const TypeMap& map = TypeMap()) {
+    TextInput input = TextInput::from_string(text);
+    Frame f;
+    XyzReading reading{&kPath};
+    reading.type_map = &map;
+    MaybeStop first = read_frame(input, 1, f, reading);
+    if (first) return first->line;
+    MaybeStop second = read_frame(input, 2, f, reading);
+    return second ? second->line : std::string("(no stop)");
+  };
+  const std::string frame_one = "2\nfirst\nFe 0 0 0\nO -1e6 1000000 1e6\n";
+  EXPECT_EQ(stop_line(frame_one), "(no stop)");
+  const std::string tail = "\": a coordinate lies beyond 1e6 A or is no number !!!";
+  EXPECT_EQ(stop_line(frame_one + "2\n\nFe 0 0 1e7\nO 0 0 0\n"),
+            " Configuration 2 of md.xyz, atom 1 on line 7 \"Fe 0 0 1e7" + tail);
+  EXPECT_EQ(stop_line(frame_one + "\n2\r\n\r\nFe 0 0 0\r\nO 1000000.5 0 0 rest\r\n"),
+            " Configuration 2 of md.xyz, atom 2 on line 9 \"O 1000000.5 0 0 rest" + tail);
+  EXPECT_EQ(stop_line("3\n\nFe 0 0 0\nO nan 0 0\nO 0 0 0\n"),
+            " Configuration 1 of md.xyz, atom 2 on line 4 \"O nan 0 0" + tail);
+  EXPECT_EQ(stop_line("1\n\n  Fe\t-inf 0 0\n"),
+            " Configuration 1 of md.xyz, atom 1 on line 3 \"  Fe\t-inf 0 0" + tail);
+  EXPECT_EQ(stop_line("1\n\nFe 0 1e150 0"),
+            " Configuration 1 of md.xyz, atom 1 on line 3 \"Fe 0 1e150 0" + tail);
+  const TypeMap map = *TypeMap::parse("1=Cu");
+  EXPECT_EQ(stop_line("2\n\n1 0 0 0\n1 0 0 NaN\n", map),
+            " Configuration 1 of md.xyz, atom 2 on line 4 \"1 0 0 NaN" + tail);
 }
