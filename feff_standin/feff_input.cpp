@@ -5,25 +5,14 @@
 #include <cmath>
 #include <string_view>
 
+#include "common/words.hpp"
+
 namespace feff_standin {
 namespace {
 
 enum class Section { None, Potentials, Atoms };
 
 constexpr double kMaxKmax = 100.0;  // Å^-1
-
-std::vector<std::string_view> split_words(std::string_view line) {
-  std::vector<std::string_view> words;
-  std::size_t pos = 0;
-  while (pos < line.size()) {
-    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
-    std::size_t end = pos;
-    while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
-    if (end > pos) words.push_back(line.substr(pos, end - pos));
-    pos = end;
-  }
-  return words;
-}
 
 bool read_real(std::string_view word, double& value) {
   if (!word.empty() && word.front() == '+') word.remove_prefix(1);
@@ -164,7 +153,7 @@ FeffInput parse_feff_input(const std::string& text) {
     std::string_view line_text(text.data() + start, end - start);
     start = end + 1;
     if (!line_text.empty() && line_text.back() == '\r') line_text.remove_suffix(1);
-    const auto words = split_words(line_text);
+    const auto words = common::split_words(line_text);
     if (words.empty() || words[0].front() == '*') continue;
     if (!starts_like_number(words[0])) {
       if (upper(words[0]) == "END") break;

@@ -6,6 +6,7 @@
 
 #include "common/text_input.hpp"
 #include "common/text_output.hpp"
+#include "common/words.hpp"
 #include "kirne/type_table.hpp"
 #include "kirne/version.hpp"
 
@@ -42,13 +43,7 @@ MaybeStop answer_line(std::string& answer) {
 
 std::vector<std::string> words(const std::string& text) {
   std::vector<std::string> found;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    std::size_t start = i;
-    while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
-    if (i > start) found.push_back(text.substr(start, i - start));
-  }
+  for (std::string_view word : common::split_words(text)) found.emplace_back(word);
   return found;
 }
 
