@@ -61,12 +61,12 @@ fi
 cat <<MSG
 
 Results in $run_dir (FEFF: $feff):
-  conf.dat, ${trajectory}_N.xyz    cluster list and cluster files (kirne)
+  conf.dat, ${trajectory}_N.xyz      cluster list and cluster files (kirne)
   g2_tot.txt, g2_CU-CU.txt      G2 and the partial RDF (kirne)
   gr_tot.txt, gr_CU-CU.txt      g(r) and the running coordination number (kirne)
   xt.NNN, mu.NNN                chi(k) and mu(E) of each cluster (tolva64)
   xt_tot.txt, mu_tot.txt        configuration averages (tolva64)
   chi_avg.dat, mu_avg.dat       the averages with their spread, for analysis programs
 Pictures:
-  $run_dir/chi_k2.png  $run_dir/chi_ft.png  $run_dir/mu.png  $run_dir/g2.png
+  $run_dir/chi_k2.png  $run_dir/chi_ft.png  $run_dir/mu.png  $run_dir/g2.png  $run_dir/gr.png
 MSG
