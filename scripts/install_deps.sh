@@ -4,7 +4,7 @@
 # only those that are missing. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-needed=(cmake g++ gfortran make libgtest-dev libbenchmark-dev strace "$@")
+needed=(cmake g++ gfortran make libgtest-dev libbenchmark-dev procps strace "$@")
 missing=()
 for pkg in "${needed[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
