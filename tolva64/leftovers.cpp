@@ -31,6 +31,46 @@ bool in_scope(const std::string& suffix, const std::optional<Shard>& shard) {
   return !shard || shard->holds(std::stoi(suffix));
 }
 
+// True while the group's leader runs: a zombie has done all it will do.
+bool leader_runs(pid_t group) {
+  if (killpg(group, 0) != 0) return false;
+  std::ifstream stat("/proc/" + std::to_string(group) + "/stat");
+  std::string pid, name, state;
+  stat >> pid >> name >> state;  // the name is in parentheses, without blanks
+  return !stat || state != "Z";
+}
+
+// A killed process may still finish the write it is in before it dies; its
+// directory is emptied only once it has gone. The processes are not ours to
+// reap (a killed run left them), so the wait is bounded.
+void wait_until_group_is_gone(pid_t group) {
+  for (int tries = 0; tries < 500 && leader_runs(group); ++tries) usleep(10000);
+}
+
+// FEFF runs that no record names (the run was killed between starting one and
+// recording it): the processes whose working directory is the cluster's
+// scratch directory, which only a FEFF run of ours has.
+int stop_unrecorded_feff(const fs::path& directory) {
+  std::error_code error;
+  const fs::path expected = fs::canonical(directory, error);
+  if (error) return 0;
+  int stopped = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator("/proc", error)) {
+    const std::string name = entry.path().filename().string();
+    std::error_code unreadable;
+    if (!all_digits(name) || fs::read_symlink(entry.path() / "cwd", unreadable) != expected) {
+      continue;
+    }
+    const pid_t pid = static_cast<pid_t>(std::stol(name));
+    if (pid == getpid()) continue;
+    const pid_t group = getpgid(pid) == pid ? pid : 0;
+    if (group != 0 ? killpg(group, SIGKILL) != 0 : kill(pid, SIGKILL) != 0) continue;
+    wait_until_group_is_gone(pid);
+    ++stopped;
+  }
+  return stopped;
+}
+
 // Kills the process group of a record if it is a FEFF run of ours: a group
 // whose leader, if still there, works in that directory. A group whose
 // leader has ended keeps its id from being reused, so it is ours all the same.
@@ -45,7 +85,9 @@ bool stop_recorded_group(const fs::path& record, const fs::path& directory) {
   if (fs::exists("/proc/" + std::to_string(group))) {
     if (getpgid(group) != group || working != expected) return false;
   }
-  return killpg(group, SIGKILL) == 0;
+  if (killpg(group, SIGKILL) != 0) return false;
+  wait_until_group_is_gone(group);
+  return true;
 }
 
 // The record, or the temporary file of a record whose publication a kill cut
@@ -72,6 +114,7 @@ void clear_scratch(const std::optional<Shard>& shard, bool keep_scratch, Leftove
   }
   for (const fs::path& directory : directories) {
     if (stop_recorded_feff(directory, kFeffGroupRecord, directory)) ++found.feff_runs_stopped;
+    found.feff_runs_stopped += stop_unrecorded_feff(directory);
     if (keep_scratch) continue;
     remove_scratch_directory(directory.string());
     ++found.scratch_directories;

@@ -34,7 +34,12 @@ void prepare_scratch_directory(const std::string& path) {
 
 void remove_scratch_directory(const std::string& path) {
   std::error_code error;
-  fs::remove_all(path, error);
+  // A FEFF run that a killed run left may still be writing there; its files
+  // come and go while the directory is emptied.
+  for (int attempt = 1; attempt <= 3; ++attempt) {
+    fs::remove_all(path, error);
+    if (!error) break;
+  }
   // A root that links to a scratch disk is the user's: it stays. A real
   // directory goes once empty; removing it fails while other clusters, or
   // another shard, still use it.

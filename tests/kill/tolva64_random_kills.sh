@@ -12,7 +12,15 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d /tmp/tolva64-kills.XXXXXX)
 trap 'pkill -KILL -f "$work/" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-fail() { echo "random kills: $*" >&2; exit 1; }
+dir=""
+fail() {
+  echo "random kills: $*" >&2
+  if [ -n "$dir" ] && [ -d "$dir" ]; then
+    ls -laR "$dir/tolva64.scratch" >&2 2>/dev/null || true
+    for log in "$dir"/run*.log; do echo "=== $log" >&2; tail -n 5 "$log" >&2; done
+  fi
+  exit 1
+}
 
 # Twenty clusters of a CuZr liquid, the stand-in as FEFF, slowed down so that
 # kills land in every phase of a cluster.

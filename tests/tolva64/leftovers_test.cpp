@@ -122,6 +122,22 @@ TEST_F(Leftovers, OrphanedFeffRunIsStoppedOnlyWhereItsRecordPointsAtIt) {
   waitpid(stranger, nullptr, 0);
 }
 
+// Killed between starting FEFF and recording it, a run leaves no record: the
+// FEFF run is still found, by the directory it works in.
+TEST_F(Leftovers, UnrecordedFeffRunIsFoundByItsScratchDirectory) {
+  fs::create_directories("tolva64.scratch/005");
+  pid_t orphan = start_sleeper((dir_.path() / "tolva64.scratch/005").string());
+  pid_t stranger = start_sleeper(dir_.path().string());
+  LeftoversFound found = clean_up_leftovers(RunFiles(), std::nullopt, false);
+  EXPECT_EQ(found.feff_runs_stopped, 1);
+  EXPECT_EQ(found.scratch_directories, 1);
+  EXPECT_EQ(ended_by(orphan), SIGKILL);
+  EXPECT_EQ(ended_by(stranger, 30), 0);
+  EXPECT_FALSE(fs::exists("tolva64.scratch"));
+  kill(stranger, SIGKILL);
+  waitpid(stranger, nullptr, 0);
+}
+
 TEST_F(Leftovers, LinkedScratchRootStays) {
   fs::create_directories("disk/001");
   fs::create_directory_symlink("disk", "tolva64.scratch");
